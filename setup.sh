@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Vesrin set-up: installs what is missing on a Debian machine, builds, and then
+# either starts the game (play) or runs every test (test).
+#   ./setup.sh play     build and start the game
+#   ./setup.sh test     build and run all tests
+set -euo pipefail
+cd "$(dirname "$0")"
+mode=${1:-play}
+
+build_packages=(g++ cmake ninja-build pkgconf ccache qt6-base-dev qt6-multimedia-dev qt6-svg-dev
+  qt6-httpserver-dev qt6-websockets-dev qt6-tools-dev qt6-l10n-tools libgtest-dev libgmock-dev
+  libbenchmark-dev libfluidsynth-dev libespeak-ng-dev libgif-dev libsqlite3-dev libqt6sql6-sqlite
+  python3 fonts-dejavu-core fonts-liberation2 fonts-comic-neue fonts-noto-cjk timgm6mb-soundfont
+  espeak-ng-data gstreamer1.0-plugins-base gstreamer1.0-plugins-good)
+test_packages=(xvfb xauth pulseaudio imagemagick x11-apps)
+
+packages=("${build_packages[@]}")
+[ "$mode" = test ] && packages+=("${test_packages[@]}")
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo=""; [ "$(id -u)" -ne 0 ] && sudo=sudo
+  $sudo apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+werror=OFF; [ "$mode" = test ] && werror=ON
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVESRIN_WERROR=$werror >/dev/null
+cmake --build build --parallel "$(nproc)"
+
+case "$mode" in
+  play)
+    exec build/bin/vesrin
+    ;;
+  test)
+    # Window tests use the offscreen platform; the few that need a real window get an X
+    # server of their own from xvfb-run.
+    cd build
+    exec xvfb-run -a -s "-screen 0 1920x1080x24" ctest --output-on-failure --parallel "$(nproc)" --timeout 600
+    ;;
+  *)
+    echo "usage: $0 play|test" >&2; exit 2 ;;
+esac
