@@ -1,7 +1,7 @@
 # Shared build settings and the helpers every folder uses.
 
-add_library(vesrin_settings INTERFACE)
-target_compile_options(vesrin_settings INTERFACE -Wall -Wextra -pedantic
+add_library(vesrin_flags INTERFACE)
+target_compile_options(vesrin_flags INTERFACE -Wall -Wextra -pedantic
   $<$<BOOL:${VESRIN_WERROR}>:-Werror>)
 
 # vesrin_pure_library(<name> SOURCES ... [DEPENDS ...])
@@ -13,7 +13,7 @@ function(vesrin_pure_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
   add_library(${name} STATIC ${ARG_SOURCES})
   target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
-  target_link_libraries(${name} PUBLIC vesrin_settings)
+  target_link_libraries(${name} PUBLIC vesrin_flags)
   get_property(pure GLOBAL PROPERTY VESRIN_PURE_LIBRARIES)
   foreach(dep IN LISTS ARG_DEPENDS)
     if(NOT dep IN_LIST pure)
@@ -31,7 +31,7 @@ function(vesrin_qt_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
   add_library(${name} STATIC ${ARG_SOURCES})
   target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
-  target_link_libraries(${name} PUBLIC vesrin_settings ${ARG_DEPENDS})
+  target_link_libraries(${name} PUBLIC vesrin_flags ${ARG_DEPENDS})
   set_target_properties(${name} PROPERTIES AUTOMOC ON AUTORCC ON POSITION_INDEPENDENT_CODE ON)
 endfunction()
 
@@ -41,7 +41,7 @@ endfunction()
 function(vesrin_test name)
   cmake_parse_arguments(ARG "QT" "" "SOURCES;DEPENDS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE vesrin_settings ${ARG_DEPENDS} GTest::gtest GTest::gmock)
+  target_link_libraries(${name} PRIVATE vesrin_flags ${ARG_DEPENDS} GTest::gtest GTest::gmock)
   if(NOT ARG_QT)
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
   endif()
