@@ -31,8 +31,7 @@ TEST(CalendarWords, HolidayRowsKeepTheirFixedColumns) {
     EXPECT_EQ(row.substr(15, 2), "R_");
     auto fields = Fields(row);
     ASSERT_EQ(fields.size(), 13u);  // date, region, picture, ten names
-    EXPECT_FALSE(fields[3].empty());  // Russian
-    EXPECT_FALSE(fields[4].empty());  // English
+    for (std::size_t name = 3; name < fields.size(); ++name) EXPECT_FALSE(fields[name].empty()) << name;
   }
 }
 
@@ -83,6 +82,19 @@ TEST(CalendarWords, MonthsSignsYearsAndSuffix) {
     EXPECT_EQ(EasternYearName(outside, Language::English), "");
   }
   EXPECT_EQ(MonthName(1, static_cast<Language>(10)), "");
+}
+
+TEST(CalendarWords, EveryNameIsThereInEveryLanguage) {
+  for (int i = 0; i < LanguageCount; ++i) {
+    auto language = static_cast<Language>(i);
+    SCOPED_TRACE(i);
+    for (int n = 1; n <= 12; ++n) {
+      EXPECT_FALSE(MonthName(n, language).empty()) << n;
+      EXPECT_FALSE(ZodiacName(n, language).empty()) << n;
+      EXPECT_FALSE(EasternYearName(n, language).empty()) << n;
+    }
+    EXPECT_FALSE(AnniversarySuffix(language).empty());
+  }
 }
 
 TEST(CalendarWords, RegionWords) {

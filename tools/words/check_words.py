@@ -24,10 +24,8 @@ def main():
     parser.add_argument("--data", required=True)
     parser.add_argument("--most", type=int, default=60, help="how many problems to print")
     args = parser.parse_args()
-    try:
-        tables = wt.Tables(args.data)
-    except (wt.DataError, OSError) as e:
-        print(f"word table: {e}", file=sys.stderr)
+    tables = wt.load_or_report(args.data)
+    if tables is None:
         return 2
     problems = wt.completeness_problems(tables)
     for line in problems[:args.most]:

@@ -159,10 +159,8 @@ def main():
     parser.add_argument("--data", required=True, help="the folder of words.tsv and its companions")
     parser.add_argument("--out", required=True, help="where WordRows.h and WordData.cpp go")
     args = parser.parse_args()
-    try:
-        tables = wt.Tables(args.data)
-    except (wt.DataError, OSError) as e:
-        print(f"word table: {e}", file=sys.stderr)
+    tables = wt.load_or_report(args.data)
+    if tables is None:
         return 1
     os.makedirs(args.out, exist_ok=True)
     write_if_changed(os.path.join(args.out, "WordRows.h"), header(tables))

@@ -177,10 +177,8 @@ def main():
         if lang not in TRANSLATED:
             print(f"unknown language column '{lang}'; one of {' '.join(TRANSLATED)}", file=sys.stderr)
             return 2
-    try:
-        tables = wt.Tables(args.data)
-    except (wt.DataError, OSError) as e:
-        print(f"word table: {e}", file=sys.stderr)
+    tables = wt.load_or_report(args.data)
+    if tables is None:
         return 2
     report = Report()
     for lang in args.languages or TRANSLATED:
@@ -198,10 +196,7 @@ def main():
         for f in (tables.words_file, tables.holidays_file, tables.calendar_file):
             f.write()
         # Read back what was written: a merge must leave files the build accepts.
-        try:
-            wt.Tables(args.data)
-        except wt.DataError as e:
-            print(f"word table after the merge: {e}", file=sys.stderr)
+        if wt.load_or_report(args.data, "word table after the merge") is None:
             return 2
     for line in report.notes:
         print(f"note: {line}")

@@ -8,6 +8,7 @@ with "#" are comments and are kept as they are when a file is written back.
 
 import os
 import re
+import sys
 import tempfile
 
 LANGUAGES = ["eng", "rus", "deu", "fra", "spa", "chi", "ita", "cze", "jap", "kor"]
@@ -246,6 +247,15 @@ class Tables:
             expected = (here[0], here[1] + 1)
         if expected[0] != CONTINENTS:
             raise DataError(f"{f.name}: the list must cover the continents 1..{CONTINENTS}")
+
+
+def load_or_report(data_dir, what="word table"):
+    """The tables of a data folder, or None after printing why they cannot be read."""
+    try:
+        return Tables(data_dir)
+    except (DataError, OSError, UnicodeDecodeError) as e:
+        print(f"{what}: {e}", file=sys.stderr)
+        return None
 
 
 def completeness_problems(tables):
