@@ -29,7 +29,7 @@ ArtOutput::ArtOutput(QString folder) : folder_(std::move(folder)) { QDir().mkpat
 
 void ArtOutput::Add(Entry entry) {
     for (const Entry& e : entries_) {
-        if (e.Name == entry.Name) {
+        if (e.Alias == entry.Alias) {
             std::fprintf(stderr, "resource %s made twice\n", qPrintable(entry.Name));
             failed_ = true;
             return;
@@ -71,14 +71,14 @@ void ArtOutput::Raw(const QString& name, const QByteArray& data, const QString& 
         failed_ = true;
         return;
     }
-    Add({lower, file, kind, size});
+    Add({name, lower, file, kind, size});
 }
 
 bool ArtOutput::Finish(const QString& qrcName, const QString& listingName) const {
     QByteArray qrc = "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/vesrin\">\n";
     QByteArray listing;
     for (const Entry& e : entries_) {
-        qrc += "  <file alias=\"" + e.Name.toUtf8() + "\">" + e.File.toUtf8() + "</file>\n";
+        qrc += "  <file alias=\"" + e.Alias.toUtf8() + "\">" + e.File.toUtf8() + "</file>\n";
         listing += e.Name.toUtf8() + "\t" + e.Kind.toUtf8() + "\t" + QByteArray::number(e.Size.width()) +
                    "x" + QByteArray::number(e.Size.height()) + "\n";
     }

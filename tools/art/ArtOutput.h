@@ -20,13 +20,15 @@ public:
     void Raw(const QString& name, const QByteArray& data, const QString& extension, const QString& kind,
              QSize size);
 
-    // Writes the .qrc (prefix /vesrin) and a listing "name<TAB>kind<TAB>WxH" per line.
+    // Writes the .qrc (prefix /vesrin) and a listing "name<TAB>kind<TAB>WxH" per line
+    // (names in their usual spelling; the resource tree holds them lower-cased).
     bool Finish(const QString& qrcName, const QString& listingName) const;
     bool Failed() const { return failed_; }
 
 private:
     struct Entry {
-        QString Name;
+        QString Name;  // as the program's texts spell it
+        QString Alias; // lower-cased: the name in the resource tree
         QString File;
         QString Kind;
         QSize Size;

@@ -63,11 +63,11 @@ int main(int argc, char** argv) {
             ok = false;
         }
         qrc += "  <file alias=\"" + lower + "\">" + file + "</file>\n";
-        listing += lower + "\t" + kind + "\t" + size + "\n";
+        listing += name + "\t" + kind + "\t" + size + "\n";
     };
     for (const vesrin::sound::Effect& e : vesrin::sound::MakeEffects())
         add(e.Name, "wav", "wav", std::to_string(int(e.Sound.Seconds() * 1000 + 0.5)) + "ms", e.Sound.Wav(e.Peak));
-    add("MidiSong", "mid", "midi", "16 bars", vesrin::sound::BackgroundTune());
+    add("MidiSong", "mid", "midi", "16bars", vesrin::sound::BackgroundTune());
     qrc += "</qresource>\n</RCC>\n";
     ok = ok && WriteFile(folder + "/sound.qrc", Bytes(qrc)) && WriteFile(folder + "/sound.list", Bytes(listing));
     return ok ? 0 : 1;
