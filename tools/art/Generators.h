@@ -11,5 +11,7 @@ void MakeButtons(ArtOutput& out);
 void MakeMenu(ArtOutput& out);
 void MakeFlags(ArtOutput& out, const char* flagFolder);
 void MakeCursors(ArtOutput& out);
+void MakeWindowPictures(ArtOutput& out);
+void MakeAnimations(ArtOutput& out);
 
 } // namespace vesrin::art

@@ -25,6 +25,8 @@ int main(int argc, char** argv) {
     vesrin::art::MakeMenu(out);
     vesrin::art::MakeFlags(out, argc > 2 ? argv[2] : "");
     vesrin::art::MakeCursors(out);
+    vesrin::art::MakeWindowPictures(out);
+    vesrin::art::MakeAnimations(out);
     if (!out.Finish("art.qrc", "art.list")) return 1;
     return 0;
 }
