@@ -6,6 +6,7 @@
 #include <QPainterPath>
 
 #include <array>
+#include <cmath>
 #include <vector>
 
 namespace vesrin::art {
@@ -27,9 +28,9 @@ struct FaceLayout {
 
 const FaceLayout& Layout(CardSize size) {
     static const FaceLayout large{146, 198, QRectF(4, 7, 18, 19), QRectF(5.5, 30, 15, 15),
-                                  QRectF(44, 31, 58, 136), 27, 66, QRectF(26, 19, 94, 160), 1.0};
+                                  QRectF(44, 31, 58, 136), 27, 66, QRectF(25.5, 18.5, 95, 161), 1.0};
     static const FaceLayout small{69, 94, QRectF(1, 3, 10, 10), QRectF(2, 15, 8, 8),
-                                  QRectF(21, 14, 27, 66), 13, 32, QRectF(13, 9, 43, 76), 0.7};
+                                  QRectF(21, 14, 27, 66), 13, 32, QRectF(12.5, 8.5, 44, 77), 0.7};
     return size == CardSize::Large ? large : small;
 }
 
@@ -139,11 +140,12 @@ void DrawCourt(QPainter& p, const FaceLayout& l, Suit suit, int rank) {
         p.restore();
     }
     p.restore();
-    // The line between the two halves and the frame.
-    p.setPen(Outline(l.Pen));
-    p.drawLine(QPointF(frame.left(), frame.center().y()), QPointF(frame.right(), frame.center().y()));
+    // The line between the two halves and the frame, on pixel centres so they stay sharp.
+    const double middle = std::floor(frame.center().y()) + 0.5;
+    p.setPen(Outline(1.0));
+    p.drawLine(QPointF(frame.left(), middle), QPointF(frame.right(), middle));
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(SuitColour(suit), l.Pen * 1.3));
+    p.setPen(QPen(SuitColour(suit), 1.0));
     p.drawRect(frame);
     // A suit sign in the corner of each half tells the suit at a glance.
     const double signHeight = l.PipHeight * 0.62;
