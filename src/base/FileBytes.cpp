@@ -34,6 +34,11 @@ std::vector<std::string_view> SplitLines(std::string_view bytes) {
   return lines;
 }
 
+std::vector<std::string> SplitLineCopies(std::string_view bytes) {
+  const auto views = SplitLines(bytes);
+  return std::vector<std::string>(views.begin(), views.end());
+}
+
 std::string JoinCrLfLines(const std::vector<std::string>& lines) {
   std::size_t total = 0;
   for (const auto& line : lines) total += line.size() + 2;

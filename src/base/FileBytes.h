@@ -19,8 +19,11 @@ namespace vesrin {
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& file,
                                          std::size_t maxBytes = 64u << 20);
 
-// Views into bytes; they stay valid as long as bytes does.
+// Views into bytes; they stay valid as long as bytes does (so not for a temporary).
 std::vector<std::string_view> SplitLines(std::string_view bytes);
+std::vector<std::string_view> SplitLines(std::string&& bytes) = delete;
+// The same lines as copies.
+std::vector<std::string> SplitLineCopies(std::string_view bytes);
 
 // The lines joined, each followed by CR LF.
 std::string JoinCrLfLines(const std::vector<std::string>& lines);
