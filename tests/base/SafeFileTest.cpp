@@ -5,13 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <functional>
-
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace vesrin {
 namespace {
@@ -22,15 +16,8 @@ std::size_t FilesIn(const std::filesystem::path& folder) {
   return n;
 }
 
-// Runs step in a child process and gives its WriteStatus, so that limits and a changed
-// user stay out of the test process.
 WriteStatus InChild(const std::function<WriteStatus()>& step) {
-  const pid_t pid = ::fork();
-  if (pid == 0) _exit(static_cast<int>(step()));
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  if (!WIFEXITED(status)) return static_cast<WriteStatus>(-1);
-  return static_cast<WriteStatus>(WEXITSTATUS(status));
+  return static_cast<WriteStatus>(test::InChild([&] { return static_cast<int>(step()); }));
 }
 
 class SafeFileTest : public ::testing::Test {
@@ -68,9 +55,7 @@ TEST_F(SafeFileTest, FailedRenameLeavesTheOldFile) {
 TEST_F(SafeFileTest, FullDiskLeavesTheOldFile) {
   // A file size limit fails the write the way a full disk does.
   const WriteStatus status = InChild([&] {
-    std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{8, 8};
-    ::setrlimit(RLIMIT_FSIZE, &limit);
+    test::LimitFileSize(8);
     return ReplaceFileContents(file_, std::string(4096, 'x'));
   });
   EXPECT_EQ(status, WriteStatus::WriteFailed);
@@ -78,13 +63,9 @@ TEST_F(SafeFileTest, FullDiskLeavesTheOldFile) {
 }
 
 TEST_F(SafeFileTest, ReadOnlyFolderLeavesTheOldFile) {
-  std::filesystem::permissions(folder_.Path(),
-                               std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
-                                   std::filesystem::perms::group_read | std::filesystem::perms::group_exec |
-                                   std::filesystem::perms::others_read | std::filesystem::perms::others_exec);
-  // The superuser writes into any folder: the child gives up its rights first.
+  test::MakeReadOnly(folder_.Path());
   const WriteStatus status = InChild([&] {
-    if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) return static_cast<WriteStatus>(99);
+    test::DropPrivileges();
     return ReplaceFileContents(file_, "new content");
   });
   EXPECT_EQ(status, WriteStatus::TempCreateFailed);
