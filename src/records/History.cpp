@@ -162,6 +162,22 @@ HistoryCheck CheckHistoryFile(const std::filesystem::path& programFolder, int nu
   return check;
 }
 
+std::vector<HistoryFileItem> ListValidHistoryFiles(const std::filesystem::path& programFolder) {
+  std::vector<HistoryFileItem> items;
+  for (int number = 1; number <= kHistoryFileCount; ++number) {
+    const HistoryCheck check = CheckHistoryFile(programFolder, number);
+    if (!check.Valid) break;
+    items.push_back(HistoryFileItem{number, check.Modified});
+  }
+  return items;
+}
+
+int ChooseHistoryFile(int validCount, int remembered) {
+  if (validCount <= 0) return 0;
+  if (remembered <= 0 || remembered > validCount) return validCount;
+  return remembered;
+}
+
 HistoryAppend AppendHistoryEntry(const std::filesystem::path& programFolder, std::span<const HisStr> entries,
                                  const HistoryStamp& stamp) {
   HistoryAppend result;

@@ -64,6 +64,19 @@ std::filesystem::path HistoryFolder(const std::filesystem::path& programFolder);
 std::filesystem::path HistoryFilePath(const std::filesystem::path& programFolder, int number);
 HistoryCheck CheckHistoryFile(const std::filesystem::path& programFolder, int number);
 
+// The viewer's list: the numbers 1, 2, ... while their files are valid, each with its
+// date; it stops at the first missing or damaged number.
+struct HistoryFileItem {
+  int Number = 0;
+  std::optional<std::filesystem::file_time_type> Modified;
+};
+std::vector<HistoryFileItem> ListValidHistoryFiles(const std::filesystem::path& programFolder);
+
+// The file the viewer shows: remembered is 0 at the first opening of a run (and after
+// an opening that found no file), else the number shown last time. Gives 0 when there
+// is no valid file, the last valid file when nothing usable is remembered.
+int ChooseHistoryFile(int validCount, int remembered);
+
 enum class HistoryWriteStatus { Ok, InvalidEntry, AllFilesFull, WriteFailed };
 struct HistoryAppend {
   HistoryWriteStatus Status = HistoryWriteStatus::Ok;

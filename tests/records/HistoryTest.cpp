@@ -190,6 +190,26 @@ TEST_F(HistoryFiles, FourEntriesAtOnceAndBadCounts) {
   EXPECT_EQ(CheckHistoryFile(folder_.Path(), 1).Entries, 4);
 }
 
+TEST_F(HistoryFiles, ListingStopsAtTheFirstGap) {
+  EXPECT_TRUE(ListValidHistoryFiles(folder_.Path()).empty());
+  std::filesystem::create_directories(folder_ / "History");
+  for (int number : {1, 2, 4}) test::WriteBytes(File(number), FormatHistoryFile({kSimLine}));
+  const auto items = ListValidHistoryFiles(folder_.Path());
+  ASSERT_EQ(items.size(), 2u);
+  EXPECT_EQ(items[1].Number, 2);
+  EXPECT_TRUE(items[1].Modified.has_value());
+  test::WriteBytes(File(2), "damaged");
+  EXPECT_EQ(ListValidHistoryFiles(folder_.Path()).size(), 1u);
+}
+
+TEST(HistoryViewer, ChoosesTheFileToShow) {
+  EXPECT_EQ(ChooseHistoryFile(0, 0), 0);
+  EXPECT_EQ(ChooseHistoryFile(0, 3), 0);
+  EXPECT_EQ(ChooseHistoryFile(5, 0), 5) << "first opening: the last file";
+  EXPECT_EQ(ChooseHistoryFile(5, 2), 2) << "the remembered file";
+  EXPECT_EQ(ChooseHistoryFile(2, 4), 2) << "remembered beyond the last valid file";
+}
+
 TEST_F(HistoryFiles, FailedWritesLeaveTheOldFile) {
   Append(Entry("Sim", 40, 4.0));
   const auto before = ReadFileBytes(File(1));

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <sys/stat.h>
 
 namespace vesrin {
@@ -128,6 +130,16 @@ TEST(RecordsFile, StartCheck) {
   test::WriteBytes(folder / "damaged", kInstalled.substr(0, 100));
   EXPECT_EQ(CheckRecordsFile(folder / "damaged").Status, RecordsFileStatus::Incorrect);
   EXPECT_EQ(CheckRecordsFile(folder.Path()).Status, RecordsFileStatus::Incorrect) << "a folder by that name";
+}
+
+TEST(RecordsFile, TheBuildPutsValidFilesBesideThePrograms) {
+  const char* binary = std::getenv("VESRIN_BINARY_DIR");
+  ASSERT_NE(binary, nullptr);
+  for (const auto name : {kLocalRecordsFileName, kNetRecordsFileName}) {
+    SCOPED_TRACE(name);
+    EXPECT_EQ(CheckRecordsFile(std::filesystem::path(binary) / "bin" / name).Status, RecordsFileStatus::Ok);
+    EXPECT_EQ(ReadFileBytes(std::filesystem::path(binary) / "install-content" / name), kInstalled);
+  }
 }
 
 TEST(RecordsFile, LayoutForTheLanguageRule) {
