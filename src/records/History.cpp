@@ -3,6 +3,7 @@
 #include "base/FileBytes.h"
 #include "base/SafeFile.h"
 #include "base/TextFields.h"
+#include "records/ColumnSums.h"
 #include "records/Rating.h"
 
 #include <algorithm>
@@ -13,27 +14,11 @@ namespace {
 constexpr std::size_t kSummedColumns = 99;
 constexpr char kClosingMarker = '\x8E';  // the game identifier 42 plus 100
 
-struct LineSums {
-  std::uint64_t A = 0, B = 0, C = 0;
-  void Add(const LineSums& other) { A += other.A, B += other.B, C += other.C; }
-  bool operator==(const LineSums&) const = default;
-};
-
-// Sums of the byte values of columns 1-99: all, the even columns, those divisible by 3.
-LineSums SumsOf(std::string_view line) {
-  LineSums sums;
-  for (std::size_t i = 0; i < kSummedColumns && i < line.size(); ++i) {
-    const std::uint64_t b = static_cast<unsigned char>(line[i]);
-    const std::size_t column = i + 1;
-    sums.A += b;
-    if (column % 2 == 0) sums.B += b;
-    if (column % 3 == 0) sums.C += b;
-  }
-  return sums;
-}
+// The sums of columns 1-99 of a line.
+ColumnSums SumsOf(std::string_view line) { return SumColumns(line.substr(0, kSummedColumns)); }
 
 std::string WithChecksums(std::string body) {
-  const LineSums sums = SumsOf(body);
+  const ColumnSums sums = SumsOf(body);
   return body + ZeroPadded(sums.A, 5) + ZeroPadded(sums.B, 5) + ZeroPadded(sums.C, 5);
 }
 
@@ -112,7 +97,7 @@ std::string FormatHistoryFile(const std::vector<std::string>& entryLines) {
   lines.push_back(HistoryClosingLine());
   // The totals are the sums over the lines' content, which is what a reader checks them
   // against; for every line written here they equal the sums of the checksum fields.
-  LineSums totals;
+  ColumnSums totals;
   for (const auto& line : lines) totals.Add(SumsOf(line));
   lines.push_back(ZeroPadded(totals.A, 10) + ZeroPadded(totals.B, 10) + ZeroPadded(totals.C, 10));
   return JoinCrLfLines(lines);
@@ -121,7 +106,7 @@ std::string FormatHistoryFile(const std::vector<std::string>& entryLines) {
 HistoryCheck CheckHistoryBytes(std::string_view bytes) {
   HistoryCheck check;
   const auto lines = SplitLines(bytes);
-  LineSums totals;
+  ColumnSums totals;
   int entries = 0;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const std::string_view line = lines[i];
@@ -136,7 +121,7 @@ HistoryCheck CheckHistoryBytes(std::string_view bytes) {
     const auto a = TotalField(stored.substr(0, 10));
     const auto b = TotalField(stored.substr(10, 10));
     const auto c = TotalField(stored.substr(20, 10));
-    if (!a || !b || !c || LineSums{*a, *b, *c} != totals) return check;
+    if (!a || !b || !c || ColumnSums{*a, *b, *c} != totals) return check;
     check.Valid = true;
     check.Entries = entries;
     return check;

@@ -15,7 +15,7 @@ std::size_t ExpectedLength(std::size_t index) {
   return kCheckLineLength;
 }
 
-std::string ChecksumFields(const RecordsChecksums& sums) {
+std::string ChecksumFields(const ColumnSums& sums) {
   return ZeroPadded(sums.A, 6) + ZeroPadded(sums.B, 6) + ZeroPadded(sums.C, 6);
 }
 
@@ -31,22 +31,14 @@ bool FieldsReadable(const RecordsFile& file) {
 
 }  // namespace
 
-RecordsChecksums ComputeRecordsChecksums(const RecordsFile& file) {
+ColumnSums ComputeRecordsChecksums(const RecordsFile& file) {
   // Each line at its fixed length, as the file will hold it.
   std::string joined;
   joined.reserve(kSummedLength);
   for (const auto& line : file.Roster) joined += FitLeft(line, kRosterLineLength);
   for (const auto& line : file.TopTen) joined += FitLeft(line, kTopTenLineLength);
   joined += FitLeft(file.CheckLine, kCheckLineLength);
-  RecordsChecksums sums;
-  for (std::size_t i = 0; i < joined.size(); ++i) {
-    const std::uint32_t b = static_cast<unsigned char>(joined[i]);
-    const std::size_t column = i + 1;
-    sums.A += b;
-    if (column % 2 == 0) sums.B += b;
-    if (column % 3 == 0) sums.C += b;
-  }
-  return sums;
+  return SumColumns(joined);
 }
 
 bool HasRecordsLayout(const std::vector<std::string_view>& lines) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/ColumnSums.h"
+
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -43,14 +45,8 @@ struct RecordsFile {
   std::string ChecksumLine;  // its first ten characters are kept, the rest recomputed
 };
 
-struct RecordsChecksums {
-  std::uint32_t A = 0;  // all 583 bytes of lines 1 to 16
-  std::uint32_t B = 0;  // even positions
-  std::uint32_t C = 0;  // positions divisible by three
-  bool operator==(const RecordsChecksums&) const = default;
-};
-
-RecordsChecksums ComputeRecordsChecksums(const RecordsFile& file);
+// The checksums over the 583 characters of lines 1 to 16 joined.
+ColumnSums ComputeRecordsChecksums(const RecordsFile& file);
 
 // The file when its bytes are exactly 17 lines of the right lengths with the check
 // line, correct checksums and readable fields; nullopt for anything else.

@@ -40,7 +40,7 @@ TEST(RecordsFile, InstallationContentByteForByte) {
   ASSERT_TRUE(parsed.has_value());
   EXPECT_EQ(DistributionLabel(*parsed), "idd");
   EXPECT_EQ(FormatRecordsFile(*parsed), kInstalled);
-  EXPECT_EQ(ComputeRecordsChecksums(*parsed), (RecordsChecksums{25679, 12762, 8517}));
+  EXPECT_EQ(ComputeRecordsChecksums(*parsed), (ColumnSums{25679, 12762, 8517}));
   EXPECT_EQ(DistributionLabel(*ParseRecordsFile(InstallationRecordsContent("abc"))), "abc");
 }
 
