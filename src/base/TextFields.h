@@ -27,6 +27,10 @@ std::string FitLeft(std::string_view text, std::size_t width);
 // Padded with blanks on the left to width; a longer text is left as it is.
 std::string AlignRight(std::string_view text, std::size_t width);
 
+// The text with every CR and LF turned into a blank: a line break inside a field
+// would split a fixed-width line in two.
+std::string OneLine(std::string_view text);
+
 std::string_view TrimRight(std::string_view text);
 std::string_view TrimLeft(std::string_view text);
 

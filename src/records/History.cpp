@@ -76,8 +76,8 @@ std::optional<std::string> HistoryEntryLine(const HisStr& entry, const HistorySt
   const auto rating = Fitted(RatingText(entry.HRei), 10);
   if (!games || !result || !rating) return std::nullopt;
   std::string body = TimeText(stamp.Hour, stamp.Minute);
-  body += AlignRight(stamp.DateText, 10).substr(0, 10);
-  body += FitLeft(entry.HName, 51);
+  body += AlignRight(OneLine(stamp.DateText), 10).substr(0, 10);
+  body += FitLeft(OneLine(entry.HName), 51);
   body += *games + *result + *rating;
   body += KindLetter(entry.Ac);
   body += "#########";

@@ -71,11 +71,13 @@ std::string RatingField(double rating) {
 
 std::string MakeRosterLine(std::string_view name, double rating, std::int32_t games, std::int32_t cycleScore,
                            std::string_view encodedPassword) {
-  return FitLeft(name, 20) + RatingField(rating) + Limited(std::max(games, 0), 7) + " " + Limited(cycleScore, 6) +
-         FitLeft(encodedPassword, 15);
+  return FitLeft(OneLine(name), 20) + RatingField(rating) + Limited(std::max(games, 0), 7) + " " +
+         Limited(cycleScore, 6) + FitLeft(OneLine(encodedPassword), 15);
 }
 
-std::string MakeTopTenLine(std::string_view name, std::int32_t score) { return FitLeft(name, 20) + Limited(score, 6); }
+std::string MakeTopTenLine(std::string_view name, std::int32_t score) {
+  return FitLeft(OneLine(name), 20) + Limited(score, 6);
+}
 
 bool IsEmptySlot(std::string_view line) { return line.size() >= 37 && line[36] == '#'; }
 
@@ -176,7 +178,7 @@ RosterRename RenameRosterPlayer(const std::filesystem::path& file, int slot, std
     result.Status = RecordsWriteStatus::BadLine;
     return result;
   }
-  result.Line.replace(0, 20, FitLeft(newName, 20));
+  result.Line.replace(0, 20, FitLeft(OneLine(newName), 20));
   result.Line.replace(44, 15, EncodePassword(newPassword));
   if (!IsRosterSlot(slot)) return result;
 

@@ -155,10 +155,7 @@ char OneDigit(int value) { return value >= 0 && value <= 9 ? static_cast<char>('
 // value too short for the reading chain would end the next reading there and lose all
 // later settings, so such a value is written as its default instead.
 std::string TextLine(std::string_view value, std::size_t minimum, std::string_view fallback) {
-  std::string line(value);
-  for (char& c : line) {
-    if (c == '\r' || c == '\n') c = ' ';
-  }
+  std::string line = OneLine(value);
   return line.size() >= minimum ? line : std::string(fallback);
 }
 

@@ -47,6 +47,7 @@ TEST(HistoryLines, Columns) {
       {"short name padded", Entry("Al", 1, 0), kStamp, 16, "Al" + std::string(49, ' ') + "  1"},
       {"long date cut", Entry("Al", 1, 0), HistoryStamp{23, 59, "Wednesday, 11 December"}, 1, "23:59Wednesday,"},
       {"short date right-aligned", Entry("Al", 1, 0), HistoryStamp{0, 0, "1.2.26"}, 1, "00:00    1.2.26"},
+      {"line break in a name", Entry("A\r\nB", 1, 0), kStamp, 16, "A  B "},
       {"account letter", Entry("Al", 1, 0, GameKind::Account), kStamp, 90, "A#########"},
       {"tournament letter", Entry("Al", 1, 0, GameKind::Tournament), kStamp, 90, "T"},
       {"network letter", Entry("Al", 1, 0, GameKind::Network), kStamp, 90, "N"},

@@ -39,6 +39,8 @@ TEST(RosterLine, GoldenLines) {
             "A very long player n-99,9900001234567 -99999342345344337346");
   EXPECT_EQ(std::string(kEmptySlotLine).size(), 59u);
   EXPECT_EQ(MakeTopTenLine("Sim", -35), "Sim                    -35");
+  EXPECT_EQ(MakeTopTenLine("A\nB", 7), "A B                      7") << "a line break would split the file's line";
+  EXPECT_EQ(MakeRosterLine("A\r\n", 0, 1, 0, EncodePassword("ab")).substr(0, 4), "A   ");
 }
 
 TEST(RosterLine, PasswordEncoding) {
