@@ -61,6 +61,14 @@ TEST(Cycles, PositionAndEnd) {
   EXPECT_FALSE(EndsCycle(0));
 }
 
+TEST(GameKinds, TournamentThenAccountThenNetwork) {
+  static_assert(GameKindOf(true, 3, true) == GameKind::Tournament);
+  static_assert(GameKindOf(false, 3, true) == GameKind::Account);
+  static_assert(GameKindOf(false, 2, true) == GameKind::Network);
+  static_assert(GameKindOf(false, 1, false) == GameKind::Local);
+  SUCCEED();
+}
+
 TEST(CountTexts, ByKind) {
   CountInputs local;
   local.GameNo = 40;
