@@ -59,6 +59,16 @@ protected:
         return entries;
     }
 
+    // Large faces of the narrow set 30 in one colour.
+    static QList<test::LibraryEntry> NarrowFaces() {
+        QImage face(126, 198, QImage::Format_ARGB32);
+        face.fill(QColor(10, 90, 10));
+        const QByteArray png = test::PngData(face);
+        QList<test::LibraryEntry> entries;
+        for (int card = 1; card <= 52; ++card) entries.append({FaceResourceName(30, card, CardPictureNative), png});
+        return entries;
+    }
+
     QTemporaryDir root;
     QString programFolder;
     PictureStores stores;
@@ -149,13 +159,7 @@ TEST_F(PictureStoresTest, MissingBackLibraryFallsBackToTheBuiltInBacks) {
 
 TEST_F(PictureStoresTest, NarrowFacesWithoutTheirBacksFallBackToTheWideSet) {
     // Set 30 is narrow: in a large window its backs must come from the back library.
-    QList<test::LibraryEntry> entries;
-    for (int card = 1; card <= 52; ++card) {
-        QImage face(126, 198, QImage::Format_ARGB32);
-        face.fill(QColor(10, 90, 10));
-        entries.append({FaceResourceName(30, card, CardPictureNative), test::PngData(face)});
-    }
-    ASSERT_TRUE(test::BuildLibrary(root.filePath("games/vesrin/QorCards06A.dll"), entries));
+    ASSERT_TRUE(test::BuildLibrary(root.filePath("games/vesrin/QorCards06A.dll"), NarrowFaces()));
     choice.FaceSet = 30;
     UseScale(2.0, 5, 1520, 1000);
     EXPECT_TRUE(Loader().LoadFaces());
@@ -169,13 +173,7 @@ TEST_F(PictureStoresTest, NarrowFacesWithoutTheirBacksFallBackToTheWideSet) {
 }
 
 TEST_F(PictureStoresTest, NarrowFacesWithTheirBacksKeepTheirProportion) {
-    QList<test::LibraryEntry> faces;
-    for (int card = 1; card <= 52; ++card) {
-        QImage face(126, 198, QImage::Format_ARGB32);
-        face.fill(QColor(10, 90, 10));
-        faces.append({FaceResourceName(30, card, CardPictureNative), test::PngData(face)});
-    }
-    ASSERT_TRUE(test::BuildLibrary(root.filePath("games/QorCards06A.dll"), faces));
+    ASSERT_TRUE(test::BuildLibrary(root.filePath("games/QorCards06A.dll"), NarrowFaces()));
     QList<test::LibraryEntry> backs;
     for (int i = 1; i <= 7; ++i) {
         QImage back(126, 198, QImage::Format_ARGB32);

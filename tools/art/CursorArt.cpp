@@ -11,7 +11,7 @@ namespace vesrin::art {
 
 // The program's four cursors, 32 x 32. The arrow is one picture; the hand, the busy and
 // the edit cursors are animated: their frames lie side by side in one strip. Hot spots
-// (listed in the manifest): arrow (1, 1), hand (9, 1), busy (16, 16), edit (16, 16).
+// (listed in the manifest): arrow (1, 1), hand (11, 2), busy (16, 16), edit (16, 16).
 
 namespace {
 
@@ -39,24 +39,10 @@ QImage ArrowCursor() {
 QImage HandFrame(int frame) {
     QImage image = Blank(32, 32);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    // The finger taps: it dips a pixel on every other frame.
-    const double dip = (frame % 2) ? 1.5 : 0;
-    p.setPen(QPen(RimColour, 1.3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(QColor(252, 236, 220));
-    p.drawRoundedRect(QRectF(6.5, 1 + dip, 5, 16), 2.5, 2.5);
-    QPainterPath palm;
-    palm.moveTo(4, 17);
-    palm.cubicTo(4, 14, 6, 14, 7, 15);
-    palm.lineTo(20, 15);
-    palm.cubicTo(24, 15, 25, 18, 24.5, 22);
-    palm.lineTo(23, 28);
-    palm.cubicTo(22.5, 30, 21, 31, 19, 31);
-    palm.lineTo(10, 31);
-    palm.cubicTo(6, 31, 4, 28, 4, 24);
-    palm.closeSubpath();
-    p.drawPath(palm);
-    for (double y : {19.0, 23.0}) p.drawLine(QPointF(12, y), QPointF(23.5, y));
+    // The glove of the table's lead sign, smaller; the finger taps on every other frame.
+    p.translate(-1, 0);
+    p.scale(32 / 60.0 * 1.2, 32 / 60.0);
+    PointingGlove(p, QColor(252, 236, 220), RimColour, QColor(210, 20, 30), (frame % 2) ? 3 : 0);
     return image;
 }
 
@@ -89,10 +75,9 @@ QImage EditFrame(int frame) {
 
 template <typename Draw>
 QImage Frames(int count, Draw draw) {
-    QImage strip = Blank(32 * count, 32);
-    QPainter p(&strip);
-    for (int i = 0; i < count; ++i) p.drawImage(32 * i, 0, draw(i));
-    return strip;
+    QList<QImage> frames;
+    for (int i = 0; i < count; ++i) frames.append(draw(i));
+    return Strip(frames);
 }
 
 } // namespace

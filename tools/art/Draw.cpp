@@ -63,6 +63,36 @@ void OutlinedText(QPainter& p, const QRectF& box, const QString& text, const QFo
     p.drawPath(path);
 }
 
+void PointingGlove(QPainter& p, const QColor& glove, const QColor& rim, const QColor& cuff, double dip) {
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(rim, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(glove);
+    p.drawRoundedRect(QRectF(15, 3 + dip, 9, 30), 4.5, 4.5); // index finger
+    QPainterPath palm;
+    palm.moveTo(8, 30);
+    palm.cubicTo(8, 26, 12, 25, 15, 27);
+    palm.lineTo(30, 27);
+    palm.cubicTo(35, 27, 36, 32, 35, 38);
+    palm.lineTo(33, 50);
+    palm.cubicTo(32, 54, 29, 56, 25, 56);
+    palm.lineTo(15, 56);
+    palm.cubicTo(10, 56, 7, 52, 7, 46);
+    palm.closeSubpath();
+    p.drawPath(palm);
+    for (double y : {33.0, 39.0, 45.0}) p.drawLine(QPointF(24, y), QPointF(34, y));
+    p.setBrush(cuff);
+    p.drawRoundedRect(QRectF(11, 54, 20, 5), 2, 2);
+}
+
+QImage Strip(const QList<QImage>& frames) {
+    if (frames.isEmpty()) return {};
+    const int w = frames.first().width();
+    QImage strip = Blank(w * int(frames.size()), frames.first().height());
+    QPainter p(&strip);
+    for (int i = 0; i < frames.size(); ++i) p.drawImage(i * w, 0, frames[i]);
+    return strip;
+}
+
 QPolygonF Star(QPointF centre, double outer, double inner) {
     QPolygonF star;
     for (int i = 0; i < 10; ++i) {

@@ -28,6 +28,13 @@ void Disc(QPainter& p, QPointF centre, double radius, const QColor& colour, cons
 void OutlinedText(QPainter& p, const QRectF& box, const QString& text, const QFont& font, const QColor& fill,
                   const QColor& outline, double outlineWidth);
 
+// A glove with the index finger pointing up, drawn in a 40 x 60 box scaled to the
+// painter's current transform; the finger can dip by a few units (a tap).
+void PointingGlove(QPainter& p, const QColor& glove, const QColor& rim, const QColor& cuff, double dip = 0);
+
+// Frames of one size side by side in one picture (image lists, animated cursors).
+QImage Strip(const QList<QImage>& frames);
+
 // A five-pointed star.
 QPolygonF Star(QPointF centre, double outer, double inner);
 

@@ -179,26 +179,8 @@ QImage NamePlate(const QColor& colour, int w, int h) {
 QImage PointingHand(int w, int h) {
     QImage image = Blank(w, h);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
     p.scale(w / 40.0, h / 60.0);
-    QPen pen(QColor(40, 30, 20), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    p.setPen(pen);
-    p.setBrush(QColor(252, 250, 240));
-    p.drawRoundedRect(QRectF(15, 3, 9, 30), 4.5, 4.5); // index finger
-    QPainterPath palm;
-    palm.moveTo(8, 30);
-    palm.cubicTo(8, 26, 12, 25, 15, 27);
-    palm.lineTo(30, 27);
-    palm.cubicTo(35, 27, 36, 32, 35, 38);
-    palm.lineTo(33, 50);
-    palm.cubicTo(32, 54, 29, 56, 25, 56);
-    palm.lineTo(15, 56);
-    palm.cubicTo(10, 56, 7, 52, 7, 46);
-    palm.closeSubpath();
-    p.drawPath(palm);
-    for (double y : {33.0, 39.0, 45.0}) p.drawLine(QPointF(24, y), QPointF(34, y));
-    p.setBrush(QColor(200, 30, 40));
-    p.drawRoundedRect(QRectF(11, 54, 20, 5), 2, 2); // cuff
+    PointingGlove(p, QColor(252, 250, 240), QColor(40, 30, 20), QColor(200, 30, 40));
     return image;
 }
 
@@ -206,13 +188,6 @@ QImage Turned(const QImage& image) {
     QTransform t;
     t.rotate(90);
     return image.transformed(t, Qt::SmoothTransformation);
-}
-
-QImage Strip(const QImage& frame, int count) {
-    QImage strip = Blank(frame.width() * count, frame.height());
-    QPainter p(&strip);
-    for (int i = 0; i < count; ++i) p.drawImage(i * frame.width(), 0, frame);
-    return strip;
 }
 
 QImage Arrow(double angle) {
@@ -297,8 +272,8 @@ void MakeTable(ArtOutput& out) {
     out.Png("Hand_Right", Turned(up));
     // The small window's two image lists; both entries show the sign, whichever one a
     // caller counts as the first.
-    out.Png("ImageList3", Strip(PointingHand(20, 30), 2));
-    out.Png("ImageList3Add", Strip(Turned(PointingHand(20, 30)), 2));
+    out.Png("ImageList3", Strip({PointingHand(20, 30), PointingHand(20, 30)}));
+    out.Png("ImageList3Add", Strip({Turned(PointingHand(20, 30)), Turned(PointingHand(20, 30))}));
     out.Png("ArrowYLeft", Arrow(-90));
     out.Png("ArrowYRight", Arrow(90));
     out.Png("ArrowYUp", Arrow(0));

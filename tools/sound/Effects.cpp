@@ -87,9 +87,9 @@ Clip Shuffle() {
 }
 
 Clip QueenOfSpades() {
-    Clip c(0.75);
+    Clip c(0.6);
     // A dark diminished chord struck like a low bell.
-    for (int note : {50, 53, 56, 62}) c.Add(Bell(0.0, note, 0.74, 0.3));
+    for (int note : {50, 53, 56, 62}) c.Add(Bell(0.0, note, 0.59, 0.3));
     c.Add(CardSnapTone());
     return c;
 }
@@ -120,10 +120,10 @@ std::vector<Effect> MakeEffects() {
         effects.push_back({"WSays20", c});
     }
     {
-        Clip c(1.0);
+        Clip c(0.8);
         const int notes[] = {72, 76, 79, 84, 88};
-        for (int i = 0; i < 5; ++i) c.Add(Bell(i * 0.11, notes[i], 0.9 - i * 0.11, 0.35));
-        for (int i = 0; i < 6; ++i) c.Add(Mallet(0.5 + i * 0.06, 96 - (i % 2) * 3, 0.2, 0.12));
+        for (int i = 0; i < 5; ++i) c.Add(Bell(i * 0.09, notes[i], 0.78 - i * 0.09, 0.35));
+        for (int i = 0; i < 6; ++i) c.Add(Mallet(0.42 + i * 0.05, 96 - (i % 2) * 3, 0.2, 0.12));
         effects.push_back({"WPlMore", c});
     }
     {
