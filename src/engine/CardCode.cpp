@@ -14,30 +14,8 @@ constexpr std::string_view AsciiSuits = "#hdcs";
 
 } // namespace
 
-int RankValue(unsigned char rank) {
-    if (rank >= '2' && rank <= '9') return rank - '2' + 1;
-    switch (rank) {
-    case RankTen: return 9;
-    case RankJack: return 10;
-    case RankQueen: return 11;
-    case RankKing: return 12;
-    case RankAce: return 13;
-    default: return EmptyRank;
-    }
-}
-
 unsigned char RankChar(int rankValue) {
     return rankValue >= 1 && rankValue <= 13 ? RankChars[static_cast<std::size_t>(rankValue)] : '#';
-}
-
-int SuitIndex(unsigned char suit) {
-    switch (suit) {
-    case SuitHeart: return Heart;
-    case SuitDiamonds: return Diamonds;
-    case SuitClubs: return Clubs;
-    case SuitSpades: return Spades;
-    default: return 0;
-    }
 }
 
 unsigned char SuitChar(int suitIndex) {
@@ -50,8 +28,6 @@ int PenaltyValue(CardCode card) {
     if (card == QueenOfSpades) return 13;
     return 0;
 }
-
-bool IsValidCard(CardCode card) { return RankValue(card.Rank) <= 13 && SuitIndex(card.Suit) != 0; }
 
 int DeckNumber(CardCode card) {
     if (!IsValidCard(card)) return 0;

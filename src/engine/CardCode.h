@@ -49,15 +49,41 @@ inline constexpr CardCode QueenOfSpades{RankQueen, SuitSpades};
 inline constexpr CardCode KingOfSpades{RankKing, SuitSpades};
 inline constexpr CardCode AceOfSpades{RankAce, SuitSpades};
 
+namespace detail {
+// RankValue and SuitIndex of every byte, so the hot paths of sorting and the players'
+// masks look a byte up instead of branching.
+struct CodeTables {
+    unsigned char Rank[256];
+    unsigned char Suit[256];
+    constexpr CodeTables() : Rank{}, Suit{} {
+        for (int b = 0; b < 256; ++b) {
+            Rank[b] = 99;
+            Suit[b] = 0;
+        }
+        for (int b = '2'; b <= '9'; ++b) Rank[b] = static_cast<unsigned char>(b - '2' + 1);
+        Rank[RankTen] = 9;
+        Rank[RankJack] = 10;
+        Rank[RankQueen] = 11;
+        Rank[RankKing] = 12;
+        Rank[RankAce] = 13;
+        Suit[SuitHeart] = 1;
+        Suit[SuitDiamonds] = 2;
+        Suit[SuitClubs] = 3;
+        Suit[SuitSpades] = 4;
+    }
+};
+inline constexpr CodeTables Codes{};
+} // namespace detail
+
 // RankValue of a rank character: 1 for "2" up to 13 for the ace; 99 for anything else.
-int RankValue(unsigned char rank);
-inline int RankValue(CardCode card) { return RankValue(card.Rank); }
+constexpr int RankValue(unsigned char rank) { return detail::Codes.Rank[rank]; }
+constexpr int RankValue(CardCode card) { return RankValue(card.Rank); }
 // The rank character of a RankValue 1..13 ('#' otherwise).
 unsigned char RankChar(int rankValue);
 
 // SuitIndex of a suit character: 1 heart, 2 diamonds, 3 clubs, 4 spades; 0 otherwise.
-int SuitIndex(unsigned char suit);
-inline int SuitIndex(CardCode card) { return SuitIndex(card.Suit); }
+constexpr int SuitIndex(unsigned char suit) { return detail::Codes.Suit[suit]; }
+constexpr int SuitIndex(CardCode card) { return SuitIndex(card.Suit); }
 // The suit character of a SuitIndex 1..4 ('#' otherwise).
 unsigned char SuitChar(int suitIndex);
 
@@ -72,7 +98,7 @@ int DeckNumber(CardCode card);
 CardCode CardOfDeckNumber(int n);
 
 // A code is a real card when both of its bytes are one of the 13 ranks and 4 suits.
-bool IsValidCard(CardCode card);
+constexpr bool IsValidCard(CardCode card) { return RankValue(card.Rank) <= 13 && SuitIndex(card.Suit) != 0; }
 
 // ASCII name for logs and test output: rank 2..9, T, J, Q, K, A and suit h, d, c, s
 // ("Qs" for the queen of spades, "##" for a free slot).

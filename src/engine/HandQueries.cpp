@@ -4,8 +4,6 @@ namespace vesrin {
 
 namespace {
 
-constexpr unsigned char SortSuits[4] = {SuitClubs, SuitDiamonds, SuitSpades, SuitHeart};
-
 const auto& CardsOf(const GameState& state, int seat) { return state.HandCards[static_cast<std::size_t>(seat)]; }
 const auto& RanksOf(const GameState& state, int seat) { return state.HandRanks[static_cast<std::size_t>(seat)]; }
 
@@ -87,30 +85,40 @@ int WinningRank(const GameState& state) {
 }
 
 void SortHand(GameState& state, int seat) {
-    const auto s = static_cast<std::size_t>(seat);
-    auto& cards = state.HandCards[s];
-    auto& ranks = state.HandRanks[s];
-    auto& penalties = state.HandPenalties[s];
-    CardCode sortedCards[CardsPerHand];
-    std::uint8_t sortedRanks[CardsPerHand];
-    std::uint8_t sortedPenalties[CardsPerHand];
+    auto& cards = state.HandCards[seat];
+    auto& ranks = state.HandRanks[seat];
+    auto& penalties = state.HandPenalties[seat];
+    // Order key: clubs, diamonds, spades, heart, each by rank. Equal keys keep their slot
+    // order (insertion sort is stable); slots whose suit or rank match no card are dropped
+    // and end up as free slots, as free slots always do.
+    struct Entry {
+        int Key;
+        CardCode Card;
+        std::uint8_t Rank;
+        std::uint8_t Penalty;
+    };
+    constexpr int SuitOrder[5] = {0, 4, 2, 1, 3}; // by SuitIndex: heart last, clubs first
+    Entry sorted[CardsPerHand];
     int count = 0;
-    for (unsigned char suit : SortSuits)
-        for (int rank = 1; rank <= 13; ++rank)
-            for (int slot = 1; slot <= CardsPerHand; ++slot)
-                if (cards[slot].Suit == suit && ranks[slot] == rank && !cards[slot].IsEmpty()) {
-                    sortedCards[count] = cards[slot];
-                    sortedRanks[count] = ranks[slot];
-                    sortedPenalties[count] = penalties[slot];
-                    ++count;
-                }
+    for (int slot = 1; slot <= CardsPerHand; ++slot) {
+        const int suit = SuitIndex(cards[slot].Suit);
+        const int rank = ranks[slot];
+        if (suit == 0 || rank < 1 || rank > 13 || cards[slot].IsEmpty()) continue;
+        const Entry entry{SuitOrder[suit] * 16 + rank, cards[slot], ranks[slot], penalties[slot]};
+        int i = count++;
+        while (i > 0 && sorted[i - 1].Key > entry.Key) {
+            sorted[i] = sorted[i - 1];
+            --i;
+        }
+        sorted[i] = entry;
+    }
     for (int i = 0; i < count; ++i) {
-        cards[i + 1] = sortedCards[i];
-        ranks[i + 1] = sortedRanks[i];
-        penalties[i + 1] = sortedPenalties[i];
+        cards[i + 1] = sorted[i].Card;
+        ranks[i + 1] = sorted[i].Rank;
+        penalties[i + 1] = sorted[i].Penalty;
     }
     for (int slot = count + 1; slot <= CardsPerHand; ++slot) ClearSlot(state, seat, slot);
-    state.HandCount[s] = count;
+    state.HandCount[seat] = count;
 }
 
 void ClearSlot(GameState& state, int seat, int slot) {
