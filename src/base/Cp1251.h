@@ -21,4 +21,4 @@ std::optional<std::string> Utf8ToCp1251(std::string_view utf8);
 // For name fields: whether Utf8ToCp1251 would succeed.
 bool FitsCp1251(std::string_view utf8);
 
-}  // namespace vesrin
+} // namespace vesrin

@@ -16,8 +16,7 @@ namespace vesrin {
 
 // The file's bytes, or nullopt when it cannot be opened or read, or is larger than
 // maxBytes (none of our files comes near; a huge file is not one of ours).
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& file,
-                                         std::size_t maxBytes = 64u << 20);
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& file, std::size_t maxBytes = 64u << 20);
 
 // Views into bytes; they stay valid as long as bytes does (so not for a temporary).
 std::vector<std::string_view> SplitLines(std::string_view bytes);
@@ -28,4 +27,4 @@ std::vector<std::string> SplitLineCopies(std::string_view bytes);
 // The lines joined, each followed by CR LF.
 std::string JoinCrLfLines(const std::vector<std::string>& lines);
 
-}  // namespace vesrin
+} // namespace vesrin

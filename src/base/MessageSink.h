@@ -8,9 +8,9 @@ namespace vesrin {
 // the English text of its word-table row; the window side shows that row in the current
 // language.
 class MessageSink {
- public:
-  virtual ~MessageSink() = default;
-  virtual void ShowError(std::string_view englishRow) = 0;
+public:
+    virtual ~MessageSink() = default;
+    virtual void ShowError(std::string_view englishRow) = 0;
 };
 
-}  // namespace vesrin
+} // namespace vesrin

@@ -12,14 +12,14 @@ namespace vesrin {
 // data home ("Qor/Vesrin/" and "Qor/"), and its first start copies the installation
 // content (the two records files) there.
 struct ProgramFolders {
-  std::filesystem::path Program;
-  std::filesystem::path Parent;
-  bool Portable = false;
+    std::filesystem::path Program;
+    std::filesystem::path Parent;
+    bool Portable = false;
 };
 
 // dataHome is the per-user data folder ("~/.local/share", or $XDG_DATA_HOME).
-ProgramFolders ResolveProgramFolders(const std::filesystem::path& executableFolder, bool executableFolderWritable,
-                                     const std::filesystem::path& dataHome);
+ProgramFolders ResolveProgramFolders(const std::filesystem::path& executableFolder,
+                                     bool executableFolderWritable, const std::filesystem::path& dataHome);
 
 // The XDG rule: xdgDataHome when it is an absolute path, else home + ".local/share".
 std::filesystem::path DataHomeFolder(const char* xdgDataHome, const std::filesystem::path& home);
@@ -37,7 +37,8 @@ enum class FirstStartStatus { NotNeeded, Copied, Failed };
 // create the folder and copy each named file from contentFolder. A portable copy, or a
 // program folder that exists, is left alone, so a records file the player lost is
 // reported as missing rather than silently replaced.
-FirstStartStatus PrepareProgramFolder(const ProgramFolders& folders, const std::filesystem::path& contentFolder,
+FirstStartStatus PrepareProgramFolder(const ProgramFolders& folders,
+                                      const std::filesystem::path& contentFolder,
                                       std::span<const std::string_view> fileNames);
 
-}  // namespace vesrin
+} // namespace vesrin

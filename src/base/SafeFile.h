@@ -11,10 +11,10 @@ namespace vesrin {
 // and the old file is exactly as it was.
 
 enum class WriteStatus {
-  Ok,
-  TempCreateFailed,  // the folder is missing or refuses a new file
-  WriteFailed,       // disk full, file size limit, I/O error
-  RenameFailed,      // the temporary file could not replace the old one
+    Ok,
+    TempCreateFailed, // the folder is missing or refuses a new file
+    WriteFailed,      // disk full, file size limit, I/O error
+    RenameFailed,     // the temporary file could not replace the old one
 };
 
 WriteStatus ReplaceFileContents(const std::filesystem::path& file, std::string_view bytes);
@@ -25,6 +25,6 @@ namespace detail {
 using RenameFunction = int (*)(const char* from, const char* to);
 WriteStatus ReplaceFileContentsWith(const std::filesystem::path& file, std::string_view bytes,
                                     RenameFunction renameFile);
-}  // namespace detail
+} // namespace detail
 
-}  // namespace vesrin
+} // namespace vesrin

@@ -21,4 +21,4 @@ std::string EncipherText(std::string_view text, std::uint16_t startKey);
 // "/" (trailing "=" fill is tolerated) or ends with a lone character.
 std::optional<std::string> DecipherText(std::string_view text, std::uint16_t startKey);
 
-}  // namespace vesrin
+} // namespace vesrin

@@ -40,4 +40,4 @@ bool AllDigits(std::string_view text);
 // value as decimal digits with leading zeros to width.
 std::string ZeroPadded(std::uint64_t value, std::size_t width);
 
-}  // namespace vesrin
+} // namespace vesrin

@@ -9,13 +9,13 @@ namespace vesrin {
 // text, of those at even columns and of those at columns divisible by three (columns
 // counted from 1).
 struct ColumnSums {
-  std::uint64_t A = 0;
-  std::uint64_t B = 0;
-  std::uint64_t C = 0;
-  void Add(const ColumnSums& other) { A += other.A, B += other.B, C += other.C; }
-  bool operator==(const ColumnSums&) const = default;
+    std::uint64_t A = 0;
+    std::uint64_t B = 0;
+    std::uint64_t C = 0;
+    void Add(const ColumnSums& other) { A += other.A, B += other.B, C += other.C; }
+    bool operator==(const ColumnSums&) const = default;
 };
 
 ColumnSums SumColumns(std::string_view text);
 
-}  // namespace vesrin
+} // namespace vesrin

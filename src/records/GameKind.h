@@ -11,9 +11,9 @@ enum class GameKind : std::uint8_t { Local = 0, Account = 1, Tournament = 2, Net
 // Tournament while the tournament mode is on; else account while an account game runs
 // (account state 3); else network while the network switch is on; else local.
 constexpr GameKind GameKindOf(bool tourMode, int accountState, bool netMode) {
-  if (tourMode) return GameKind::Tournament;
-  if (accountState == 3) return GameKind::Account;
-  return netMode ? GameKind::Network : GameKind::Local;
+    if (tourMode) return GameKind::Tournament;
+    if (accountState == 3) return GameKind::Account;
+    return netMode ? GameKind::Network : GameKind::Local;
 }
 
-}  // namespace vesrin
+} // namespace vesrin

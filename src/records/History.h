@@ -24,19 +24,19 @@ inline constexpr std::string_view kCantSaveHistory = "Cann`t save history!";
 
 // The entry the end of a game hands to the writer.
 struct HisStr {
-  std::string HName;  // the player, or the people of a network or tournament table
-  std::int32_t HKon = 1;
-  std::int32_t HRes = 0;
-  double HRei = 0;
-  GameKind Ac = GameKind::Local;
+    std::string HName; // the player, or the people of a network or tournament table
+    std::int32_t HKon = 1;
+    std::int32_t HRes = 0;
+    double HRei = 0;
+    GameKind Ac = GameKind::Local;
 };
 
 // The local time and date of writing. DateText is the date in the system's short date
 // format (window code formats it; FormatShortDate is the usual one).
 struct HistoryStamp {
-  int Hour = 0;
-  int Minute = 0;
-  std::string DateText;
+    int Hour = 0;
+    int Minute = 0;
+    std::string DateText;
 };
 
 // "dd.mm.yyyy".
@@ -54,9 +54,9 @@ std::string HistoryClosingLine();
 std::string FormatHistoryFile(const std::vector<std::string>& entryLines);
 
 struct HistoryCheck {
-  bool Valid = false;
-  int Entries = 0;
-  std::optional<std::filesystem::file_time_type> Modified;  // for the viewer's date
+    bool Valid = false;
+    int Entries = 0;
+    std::optional<std::filesystem::file_time_type> Modified; // for the viewer's date
 };
 HistoryCheck CheckHistoryBytes(std::string_view bytes);
 
@@ -67,8 +67,8 @@ HistoryCheck CheckHistoryFile(const std::filesystem::path& programFolder, int nu
 // The viewer's list: the numbers 1, 2, ... while their files are valid, each with its
 // date; it stops at the first missing or damaged number.
 struct HistoryFileItem {
-  int Number = 0;
-  std::optional<std::filesystem::file_time_type> Modified;
+    int Number = 0;
+    std::optional<std::filesystem::file_time_type> Modified;
 };
 std::vector<HistoryFileItem> ListValidHistoryFiles(const std::filesystem::path& programFolder);
 
@@ -79,8 +79,8 @@ int ChooseHistoryFile(int validCount, int remembered);
 
 enum class HistoryWriteStatus { Ok, InvalidEntry, AllFilesFull, WriteFailed };
 struct HistoryAppend {
-  HistoryWriteStatus Status = HistoryWriteStatus::Ok;
-  int FileNumber = 0;
+    HistoryWriteStatus Status = HistoryWriteStatus::Ok;
+    int FileNumber = 0;
 };
 
 // Writes one to four entries into the first file that is valid and not full, or starts
@@ -90,4 +90,4 @@ struct HistoryAppend {
 HistoryAppend AppendHistoryEntry(const std::filesystem::path& programFolder, std::span<const HisStr> entries,
                                  const HistoryStamp& stamp);
 
-}  // namespace vesrin
+} // namespace vesrin

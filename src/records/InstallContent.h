@@ -15,4 +15,4 @@ inline constexpr std::string_view kDistributionLabel = "idd";
 
 std::string InstallationRecordsContent(std::string_view label = kDistributionLabel);
 
-}  // namespace vesrin
+} // namespace vesrin

@@ -28,25 +28,25 @@ std::string RatingText(double rating, std::size_t width);
 
 // The seven texts of the count window.
 struct TCount {
-  std::string Count_KonAll;
-  std::string Count_KonCur;
-  std::string Count_ScoBeg;
-  std::string Count_ScoCur;
-  std::string Count_ScoAll;
-  std::string Count_ReiBeg;
-  std::string Count_ReiCur;
+    std::string Count_KonAll;
+    std::string Count_KonCur;
+    std::string Count_ScoBeg;
+    std::string Count_ScoCur;
+    std::string Count_ScoAll;
+    std::string Count_ReiBeg;
+    std::string Count_ReiCur;
 };
 
 struct CountInputs {
-  GameKind Kind = GameKind::Local;
-  std::int32_t GameNo = 1;
-  std::int32_t BaseScore = 0;   // in a tournament: the tournament score at start
-  std::int32_t GameScore = 0;
-  double StartRating = 0;
-  std::int32_t AccountGamesInSeries = 0;
-  double RemoteRating = 0;  // the account's or the tournament's rating
+    GameKind Kind = GameKind::Local;
+    std::int32_t GameNo = 1;
+    std::int32_t BaseScore = 0; // in a tournament: the tournament score at start
+    std::int32_t GameScore = 0;
+    double StartRating = 0;
+    std::int32_t AccountGamesInSeries = 0;
+    double RemoteRating = 0; // the account's or the tournament's rating
 };
 
 TCount MakeCountTexts(const CountInputs& game);
 
-}  // namespace vesrin
+} // namespace vesrin

@@ -26,7 +26,8 @@ inline constexpr std::size_t kCheckLineLength = 28;
 inline constexpr std::size_t kRecordsLineCount = 17;
 // The game identifier 42 plus 100: first character of the check line.
 inline constexpr char kRecordsMarker = '\x8E';
-inline constexpr std::string_view kEmptySlotLine = "##################################### #####################";
+inline constexpr std::string_view kEmptySlotLine =
+    "##################################### #####################";
 
 // Word-table rows of the messages about these files. The start-up check joins them
 // with a blank, the path in double quotes and "!" ("The file" ... "has incorrect
@@ -39,10 +40,10 @@ inline constexpr std::string_view kWorkWillBeIncorrect = "The work of the progra
 inline constexpr std::string_view kErrorOfDiskWriting = "Error of disk writing!";
 
 struct RecordsFile {
-  std::array<std::string, 5> Roster;
-  std::array<std::string, 10> TopTen;
-  std::string CheckLine;
-  std::string ChecksumLine;  // its first ten characters are kept, the rest recomputed
+    std::array<std::string, 5> Roster;
+    std::array<std::string, 10> TopTen;
+    std::string CheckLine;
+    std::string ChecksumLine; // its first ten characters are kept, the rest recomputed
 };
 
 // The checksums over the 583 characters of lines 1 to 16 joined.
@@ -61,9 +62,9 @@ std::string DistributionLabel(const RecordsFile& file);
 enum class RecordsFileStatus { Ok, Missing, Incorrect };
 
 struct RecordsCheck {
-  RecordsFileStatus Status = RecordsFileStatus::Missing;
-  std::string DistributionLabel;
-  bool IncorrectAttributes = false;  // the file is read-only: warn, the program goes on
+    RecordsFileStatus Status = RecordsFileStatus::Missing;
+    std::string DistributionLabel;
+    bool IncorrectAttributes = false; // the file is read-only: warn, the program goes on
 };
 
 // The start-up check of one records file.
@@ -76,4 +77,4 @@ bool HasRecordsLayout(const std::vector<std::string_view>& lines);
 // The records file in use: the network one while the network switch is on.
 std::filesystem::path RecordsFilePath(const std::filesystem::path& programFolder, bool netMode);
 
-}  // namespace vesrin
+} // namespace vesrin

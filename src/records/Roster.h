@@ -15,11 +15,11 @@ namespace vesrin {
 
 // A player line's fields. Name keeps its 20 columns, blanks included.
 struct RosterEntry {
-  std::string Name;
-  double Rating = 0;
-  std::int32_t Games = 0;
-  std::int32_t CycleScore = 0;
-  std::string EncodedPassword;  // columns 45-59
+    std::string Name;
+    double Rating = 0;
+    std::int32_t Games = 0;
+    std::int32_t CycleScore = 0;
+    std::string EncodedPassword; // columns 45-59
 };
 
 // Five characters (padded with blanks, longer cut), each as three decimal digits: "ab"
@@ -48,10 +48,10 @@ std::optional<RosterEntry> ParseRosterLine(std::string_view line);
 // The counters a game starts from when a roster player logs in: the name, the rating,
 // the game number (games played plus one) and the cycle score so far.
 struct RosterStart {
-  std::string Name;
-  double StartRating = 0;
-  std::int32_t GameNo = 1;
-  std::int32_t BaseScore = 0;
+    std::string Name;
+    double StartRating = 0;
+    std::int32_t GameNo = 1;
+    std::int32_t BaseScore = 0;
 };
 std::optional<RosterStart> StartFromRosterLine(std::string_view line);
 
@@ -60,21 +60,22 @@ std::optional<RosterStart> StartFromRosterLine(std::string_view line);
 void RemoveRosterSlot(RecordsFile& file, int slot);
 
 struct RosterPlacement {
-  int TopTenPlace = 0;  // 1..10 when the cycle entered the top ten
-  std::int32_t CycleScore = 0;
+    int TopTenPlace = 0; // 1..10 when the cycle entered the top ten
+    std::int32_t CycleScore = 0;
 };
 enum class CycleEntry { WhenCycleEnds, Never };
 // Stores line at its place by rating; when the games count ends a cycle, its cycle score
 // first enters the top ten and the stored line's cycle score starts again from 0.
-RosterPlacement InsertRosterEntry(RecordsFile& file, std::string line, CycleEntry cycle = CycleEntry::WhenCycleEnds);
+RosterPlacement InsertRosterEntry(RecordsFile& file, std::string line,
+                                  CycleEntry cycle = CycleEntry::WhenCycleEnds);
 
 // Operations on the file. Each reads and checks the whole file, refuses a damaged one,
 // and rewrites it safely: on any failure the old file is left as it was.
 enum class RecordsWriteStatus { Ok, Damaged, BadLine, WriteFailed };
 
 struct RosterWrite {
-  RecordsWriteStatus Status = RecordsWriteStatus::Ok;
-  RosterPlacement Placement;
+    RecordsWriteStatus Status = RecordsWriteStatus::Ok;
+    RosterPlacement Placement;
 };
 
 std::optional<std::string> ReadRosterLine(const std::filesystem::path& file, int slot);
@@ -90,11 +91,11 @@ RosterWrite ReplaceRosterLine(const std::filesystem::path& file, int slot, std::
 // now on. A player not in the roster (slot 6 and above) changes only in memory: the
 // file is untouched, or the player would enter the roster twice.
 struct RosterRename {
-  RecordsWriteStatus Status = RecordsWriteStatus::Ok;
-  int Slot = 0;
-  std::string Line;  // the player's line with the new name and password
+    RecordsWriteStatus Status = RecordsWriteStatus::Ok;
+    int Slot = 0;
+    std::string Line; // the player's line with the new name and password
 };
 RosterRename RenameRosterPlayer(const std::filesystem::path& file, int slot, std::string_view startLine,
                                 std::string_view newName, std::string_view newPassword);
 
-}  // namespace vesrin
+} // namespace vesrin

@@ -23,4 +23,4 @@ inline constexpr std::string_view kSimPassword = "sim";
 std::optional<GameRecordsResult> SimRecords(const std::filesystem::path& folder, std::int32_t seat4Result,
                                             const HistoryStamp& stamp);
 
-}  // namespace vesrin
+} // namespace vesrin

@@ -33,4 +33,4 @@ enum class RecordsState { Usable, Unusable };
 bool WriteSettings(const std::filesystem::path& file, const Settings& settings, RecordsState records,
                    MessageSink& messages);
 
-}  // namespace vesrin
+} // namespace vesrin
