@@ -11,7 +11,7 @@ build_packages=(g++ cmake ninja-build pkgconf ccache qt6-base-dev qt6-multimedia
   qt6-httpserver-dev qt6-websockets-dev qt6-tools-dev qt6-l10n-tools libgtest-dev libgmock-dev
   libbenchmark-dev libfluidsynth-dev libespeak-ng-dev libgif-dev libsqlite3-dev libqt6sql6-sqlite
   python3 fonts-dejavu-core fonts-liberation2 fonts-comic-neue fonts-noto-cjk timgm6mb-soundfont
-  espeak-ng-data gstreamer1.0-plugins-base gstreamer1.0-plugins-good)
+  espeak-ng-data gstreamer1.0-plugins-base gstreamer1.0-plugins-good famfamfam-flag-png)
 test_packages=(xvfb xauth pulseaudio imagemagick x11-apps)
 
 packages=("${build_packages[@]}")
