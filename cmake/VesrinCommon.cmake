@@ -53,9 +53,12 @@ function(vesrin_test name)
           "VESRIN_SOURCE_DIR=${CMAKE_SOURCE_DIR}" "VESRIN_BINARY_DIR=${CMAKE_BINARY_DIR}")
   file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/xdg-runtime)
   file(CHMOD ${CMAKE_BINARY_DIR}/xdg-runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+  # The environment comes in through "cmake -E env" as the test's launcher: a list given
+  # as the ENVIRONMENT property loses its separators on the way through test discovery,
+  # and only its first variable would be set.
+  set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR "${CMAKE_COMMAND};-E;env;${env}")
   gtest_discover_tests(${name}
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests
-    PROPERTIES ENVIRONMENT "${env}"
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60)
 endfunction()

@@ -1,10 +1,12 @@
 // vesrin-selfplay: computer against computer through the real engine, for benchmarks,
 // golden figures and game logs.
 
+#include "records/SimRecords.h"
 #include "selfplay/SelfPlay.h"
 
 #include <charconv>
 #include <chrono>
+#include <ctime>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -16,7 +18,16 @@
 namespace {
 
 void Usage() {
-    std::fprintf(stderr, "usage: vesrin-selfplay --games N [--seed S] [--moon on|off] [--limit 100|50] [--log FILE]\n");
+    std::fprintf(stderr, "usage: vesrin-selfplay --games N [--seed S] [--moon on|off] [--limit 100|50] [--log FILE]"
+                         " [--records DIR]\n");
+}
+
+// The local time of writing a history entry.
+vesrin::HistoryStamp Now() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return {local.tm_hour, local.tm_min, vesrin::FormatShortDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday)};
 }
 
 template <typename T> bool ParseNumber(std::string_view text, T& value) {
@@ -30,6 +41,7 @@ int main(int argc, char** argv) {
     vesrin::SelfPlayOptions options;
     options.Seed = static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
     std::string logPath;
+    std::string recordsFolder;
     bool haveGames = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
@@ -49,6 +61,9 @@ int main(int argc, char** argv) {
             options.Limit50 = value == "50";
         } else if (arg == "--log") {
             logPath = std::string(value);
+        } else if (arg == "--records") {
+            recordsFolder = std::string(value);
+            ok = ok && !recordsFolder.empty();
         } else {
             ok = false;
         }
@@ -76,7 +91,21 @@ int main(int argc, char** argv) {
         }
     }
 
-    const vesrin::SelfPlaySummary summary = vesrin::RunSelfPlay(options, log.get());
+    // With a records folder seat 4 keeps the records of the roster player "Sim" there,
+    // through the same record keeping as a game in the window. The games themselves are
+    // the same with or without it.
+    int recordFailures = 0;
+    vesrin::GameEndHook keepRecords;
+    if (!recordsFolder.empty()) {
+        keepRecords = [&](const vesrin::GameState& state, int) {
+            const auto written = vesrin::SimRecords(recordsFolder, state.Totals[4], Now());
+            if (!written || written->RosterStatus != vesrin::RecordsWriteStatus::Ok ||
+                written->History.Status != vesrin::HistoryWriteStatus::Ok)
+                ++recordFailures;
+        };
+    }
+
+    const vesrin::SelfPlaySummary summary = vesrin::RunSelfPlay(options, log.get(), keepRecords);
     if (log) {
         log->flush();
         if (!*log) {
@@ -95,5 +124,10 @@ int main(int argc, char** argv) {
     std::printf("\nmoon shots %lld (%.2f%% of hands)\n", summary.MoonShots,
                 hands > 0 ? 100.0 * static_cast<double>(summary.MoonShots) / hands : 0.0);
     std::printf("log digest %016llx\n", static_cast<unsigned long long>(summary.LogDigest));
+    if (recordFailures > 0) {
+        std::fprintf(stderr, "vesrin-selfplay: the records of %d games could not be written to %s\n", recordFailures,
+                     recordsFolder.c_str());
+        return 1;
+    }
     return summary.Games == options.Games ? 0 : 1;
 }
