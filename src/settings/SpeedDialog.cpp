@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
 
 #include <cmath>
 #include <memory>
@@ -105,10 +107,12 @@ TFormSpeed::TFormSpeed(Settings& settings, OptionsHost& host, LibraryPlaces plac
     for (int i = 0; i < 6; ++i) {
         auto* digit = new QLabel(QString::number(i + 1), this);
         digit->setFont(digits);
-        digit->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        digit->setGeometry(layout.DigitLeft[i] - 8, layout.DigitsTop, 18, 26);
+        digit->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        digit->setGeometry(layout.DigitLeft[i], layout.DigitsTop, QFontMetrics(digits).horizontalAdvance(digit->text()),
+                           QFontMetrics(digits).height());
         LabelDigits[std::size_t(i)] = digit;
     }
+    AlignSliderToDigits();
 
     ButtonOk = MakeDialogButton(this, QStringLiteral("Ok"));
     ButtonOk->setGeometry(layout.ButtonLeft, layout.ButtonTop, layout.ButtonWidth, SpeedButtonHeight);
@@ -124,6 +128,7 @@ TFormSpeed::TFormSpeed(Settings& settings, OptionsHost& host, LibraryPlaces plac
         LoadPngFromLibrary(QStringLiteral("GIcon48Speed"), QString::fromLatin1(GraphicsLibrary), iconStrip_, places_);
         connect(&iconTimer_, &QTimer::timeout, this, &TFormSpeed::TickIcon);
         if (!iconStrip_.isNull()) {
+            iconFrame_ = 1;
             iconTimer_.start(SpeedIconInterval(settings_.Speed));
         }
     }
@@ -135,6 +140,35 @@ TFormSpeed::TFormSpeed(Settings& settings, OptionsHost& host, LibraryPlaces plac
     });
     SetTexts();
     PaintDial();
+}
+
+int SliderMarkCentre(const QSlider& slider, int value) {
+    QStyleOptionSlider option;
+    option.initFrom(&slider);
+    option.orientation = slider.orientation();
+    option.minimum = slider.minimum();
+    option.maximum = slider.maximum();
+    option.sliderPosition = value;
+    option.sliderValue = value;
+    option.tickPosition = slider.tickPosition();
+    option.tickInterval = slider.tickInterval();
+    option.subControls = QStyle::SC_SliderGroove | QStyle::SC_SliderHandle;
+    const QRect handle = slider.style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, &slider);
+    return slider.x() + handle.center().x();
+}
+
+// The digits stand where the design puts them; the slider is stretched and moved so
+// that the handle's centre at 1 and at 6 lies over the middle of those digits, whatever
+// the width of the style's handle.
+void TFormSpeed::AlignSliderToDigits() {
+    auto centreOf = [this](int i) {
+        const QLabel* digit = LabelDigits[std::size_t(i)];
+        return digit->x() + digit->width() / 2;
+    };
+    const int first = SliderMarkCentre(*TrackBar1, 1);
+    const int last = SliderMarkCentre(*TrackBar1, 6);
+    const int width = TrackBar1->width() + (centreOf(5) - centreOf(0)) - (last - first);
+    TrackBar1->setGeometry(TrackBar1->x() + centreOf(0) - first, TrackBar1->y(), width, TrackBar1->height());
 }
 
 int TFormSpeed::IconInterval() const { return iconTimer_.isActive() ? iconTimer_.interval() : 0; }

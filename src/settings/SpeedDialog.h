@@ -46,6 +46,7 @@ private:
     void TrackBar1Change(int value);
     void TickIcon();
     void PaintDial();
+    void AlignSliderToDigits();
 
     Settings& settings_;
     OptionsHost& host_;
@@ -60,6 +61,9 @@ private:
 
 // The 128 x 128 dial beside the slider: six marks and a needle at the speed.
 QImage PaintSpeedDial(int speed);
+
+// The x of the slider's handle centre at a value, in the coordinates of its parent.
+int SliderMarkCentre(const QSlider& slider, int value);
 
 // Opens the speed dialog modally, centred on the main window, and frees it afterwards.
 void ShowSpeedDialog(Settings& settings, OptionsHost& host, const LibraryPlaces& places, QWidget* parent);

@@ -11,6 +11,17 @@ namespace {
 
 class SpeedDialog : public OptionsFixture {};
 
+// The digits stand where the design puts them, and the slider's positions lie over
+// their middles (within two pixels: the design's digits are not quite evenly spaced).
+void ExpectMarksUnderDigits(const TFormSpeed& dialog, std::array<int, 6> lefts, int top) {
+    for (int i = 0; i < 6; ++i) {
+        SCOPED_TRACE(i + 1);
+        const QLabel* digit = dialog.LabelDigits[std::size_t(i)];
+        EXPECT_EQ(digit->pos(), QPoint(lefts[std::size_t(i)], top));
+        EXPECT_NEAR(SliderMarkCentre(*dialog.TrackBar1, i + 1), digit->x() + digit->width() / 2, 2);
+    }
+}
+
 TEST_F(SpeedDialog, EveryMoveOfTheSliderSetsTheSpeed) {
     TFormSpeed dialog(settings, host, folder.Places());
     EXPECT_EQ(dialog.TrackBar1->minimum(), 1);
@@ -58,7 +69,8 @@ TEST_F(SpeedDialog, GrayDesignsByTheirOffsets) {
         EXPECT_EQ(dialog.size(), QSize(310, c.Height));
         EXPECT_EQ(dialog.ImPicture->geometry(), QRect(10, c.PictureTop, 128, 128));
         EXPECT_EQ(dialog.LabelPrompt->pos(), QPoint(140, c.PromptTop));
-        EXPECT_EQ(dialog.TrackBar1->pos(), QPoint(140, c.PromptTop + 40));
+        EXPECT_EQ(dialog.TrackBar1->y(), c.PromptTop + 40);
+        ExpectMarksUnderDigits(dialog, {145, 170, 195, 220, 245, 270}, c.PromptTop + 80);
         EXPECT_EQ(dialog.ButtonOk->geometry(), QRect(5, c.PromptTop + 125, 300, 45));
         EXPECT_EQ(ButtonLookOf(*dialog.ButtonOk).Scheme, ButtonScheme::DRed);
         EXPECT_EQ(ButtonLookOf(*dialog.ButtonOk).Mouse, QColor(255, 255, 0));
@@ -87,7 +99,9 @@ TEST_F(SpeedDialog, PurpleIconTicksFasterForFasterSpeeds) {
     EXPECT_EQ(dialog.Look(), AuxLook::Purple);
     EXPECT_EQ(dialog.size(), QSize(340, 280));
     EXPECT_EQ(dialog.ImPicture, nullptr);
-    EXPECT_EQ(dialog.TrackBar1->geometry(), QRect(158, 164, 150, 30));
+    EXPECT_EQ(dialog.TrackBar1->y(), 164);
+    EXPECT_EQ(dialog.TrackBar1->height(), 30);
+    ExpectMarksUnderDigits(dialog, {162, 187, 212, 236, 260, 285}, 195);
     EXPECT_EQ(dialog.ButtonOk->geometry(), QRect(10, 225, 320, 45));
     EXPECT_EQ(ButtonLookOf(*dialog.ButtonOk).Scheme, ButtonScheme::DCards);
     EXPECT_EQ(ButtonLookOf(*dialog.ButtonOk).Text, QColor(200, 175, 50));
