@@ -9,6 +9,28 @@
 
 namespace vesrin {
 
+HeaderSpec OptionsHeader() {
+    return {.Width = 490,
+            .Inscription = QStringLiteral("Options"),
+            .InscriptionAt = QPoint(95, 0),
+            .CaptionX = 95,
+            .RibbonX = 105,
+            .HeaderPicture = QStringLiteral("GFormOpt"),
+            .HeaderPictureAt = QPoint(-5, -7),
+            .Title = Word::MainOptions};
+}
+
+HeaderSpec SpeedHeader() {
+    return {.Width = 300,
+            .Inscription = QStringLiteral("Speed"),
+            .InscriptionAt = QPoint(0, 0),
+            .CaptionX = 0,
+            .RibbonX = 10,
+            .HeaderPicture = QStringLiteral("GFormSpeed"),
+            .HeaderPictureAt = QPoint(-20, -5),
+            .Title = Word::OptSpeed};
+}
+
 int HeaderHeight(AuxLook look) {
     switch (look) {
     case AuxLook::Design1: return 48;

@@ -27,6 +27,11 @@ struct HeaderSpec {
     Word Title = Word::MainOptions; // design 2: the word in capitals
 };
 
+// The headers of the two dialogs: the options dialog's 490-pixel header and the speed
+// dialog's 300-pixel one, with their pictures and where they lie.
+HeaderSpec OptionsHeader();
+HeaderSpec SpeedHeader();
+
 // Header height of a design: 48, 64, 90; 0 for the purple design.
 int HeaderHeight(AuxLook look);
 

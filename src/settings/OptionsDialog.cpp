@@ -264,16 +264,47 @@ void TFormOptions::BuildLibraryPage(OptionsPage* page) {
 }
 
 void TFormOptions::BuildDesignPage(OptionsPage* page) {
-    auto* layout = PageLayout(page);
+    auto* layout = new QGridLayout(page);
+    layout->setContentsMargins(8, 6, 8, 6);
     layout->setSpacing(3);
     RadioMenuDesign = new RadioGroup(2, page, 2);
     RadioTableDesign = new RadioGroup(2, page, 2);
     RadioAuxDesign = new RadioGroup(4, page, 2);
     GroupSalute = CheckGroup(page, {&CheckSaluteButtons, &CheckSaluteCards}, Qt::Horizontal);
-    for (QGroupBox* group : {static_cast<QGroupBox*>(RadioMenuDesign), static_cast<QGroupBox*>(RadioTableDesign),
-                             static_cast<QGroupBox*>(RadioAuxDesign), GroupSalute})
-        layout->addWidget(group);
-    layout->addStretch(1);
+    ArrangeDesignPage(false);
+}
+
+// The two designs of the main window stand side by side when their titles are short
+// enough, one under the other when not; the secondary windows and the salute below.
+void TFormOptions::ArrangeDesignPage(bool sideBySide) {
+    auto* layout = static_cast<QGridLayout*>(PageControl1->Page(8)->layout());
+    for (QWidget* group : {static_cast<QWidget*>(RadioMenuDesign), static_cast<QWidget*>(RadioTableDesign),
+                           static_cast<QWidget*>(RadioAuxDesign), static_cast<QWidget*>(GroupSalute)})
+        layout->removeWidget(group);
+    for (RadioGroup* group : {RadioMenuDesign, RadioTableDesign}) group->SetColumns(sideBySide ? 1 : 2);
+    if (sideBySide) {
+        layout->addWidget(RadioMenuDesign, 0, 0);
+        layout->addWidget(RadioTableDesign, 0, 1);
+    } else {
+        layout->addWidget(RadioMenuDesign, 0, 0, 1, 2);
+        layout->addWidget(RadioTableDesign, 1, 0, 1, 2);
+    }
+    layout->addWidget(RadioAuxDesign, 2, 0, 1, 2);
+    layout->addWidget(GroupSalute, 3, 0, 1, 2);
+    layout->setRowStretch(4, 1);
+}
+
+void TFormOptions::FitPages() {
+    PageControl1->FitPageFonts(font());
+    // The arrangement of the design page that lets its texts stay larger wins.
+    ArrangeDesignPage(true);
+    const int sideBySide = PageControl1->FitPageFont(8, font());
+    ArrangeDesignPage(false);
+    const int stacked = PageControl1->FitPageFont(8, font());
+    if (sideBySide > stacked) {
+        ArrangeDesignPage(true);
+        PageControl1->FitPageFont(8, font());
+    }
 }
 
 bool TFormOptions::GraphicsLibraryOpens() const {
@@ -307,15 +338,7 @@ void TFormOptions::ApplyDesign() {
     setPalette(window);
     setAutoFillBackground(true);
 
-    HeaderSpec spec;
-    spec.Width = 490;
-    spec.Inscription = QStringLiteral("Options");
-    spec.InscriptionAt = QPoint(95, 0);
-    spec.CaptionX = 95;
-    spec.RibbonX = 105;
-    spec.HeaderPicture = QStringLiteral("GFormOpt");
-    spec.HeaderPictureAt = QPoint(-5, -7);
-    spec.Title = Word::MainOptions;
+    const HeaderSpec spec = OptionsHeader();
     ImHeader->setVisible(!purple);
     RedBar->setVisible(!purple);
     if (!purple) {
@@ -420,7 +443,7 @@ void TFormOptions::Retranslate() {
 
     RebuildLists();
     RefreshLibraryButtons();
-    PageControl1->FitPageFonts(font());
+    FitPages();
     ShowLanguageFlag();
 }
 

@@ -134,6 +134,8 @@ private:
     void BuildLibraryPage(OptionsPage* page);
     void BuildDesignPage(OptionsPage* page);
     void ConnectHandlers();
+    void ArrangeDesignPage(bool sideBySide);
+    void FitPages();
 
     void ApplyDesign();
     void ApplyButtonLooks();

@@ -89,22 +89,26 @@ void PageControl::SetCurrentIndex(int index) {
 
 QSize PageControl::PageSize() const { return stack_->contentsRect().size(); }
 
-void PageControl::FitPageFonts(const QFont& font) {
+int PageControl::FitPageFont(int index, const QFont& font) {
     const QSize room = PageSize();
-    for (OptionsPage* page : pages_) {
-        QFont fitted = font;
+    OptionsPage* page = pages_[index];
+    QFont fitted = font;
+    page->setFont(fitted);
+    QLayout* layout = page->layout();
+    if (!layout) return fitted.pixelSize();
+    while (fitted.pixelSize() > 9) {
+        layout->invalidate();
+        const QSize minimum = layout->totalMinimumSize();
+        const int height = layout->hasHeightForWidth() ? layout->totalHeightForWidth(room.width()) : minimum.height();
+        if (minimum.width() <= room.width() && std::max(height, minimum.height()) <= room.height()) break;
+        fitted.setPixelSize(fitted.pixelSize() - 1);
         page->setFont(fitted);
-        QLayout* layout = page->layout();
-        if (!layout) continue;
-        while (fitted.pixelSize() > 9) {
-            layout->invalidate();
-            const QSize minimum = layout->totalMinimumSize();
-            const int height = layout->hasHeightForWidth() ? layout->totalHeightForWidth(room.width()) : minimum.height();
-            if (minimum.width() <= room.width() && std::max(height, minimum.height()) <= room.height()) break;
-            fitted.setPixelSize(fitted.pixelSize() - 1);
-            page->setFont(fitted);
-        }
     }
+    return fitted.pixelSize();
+}
+
+void PageControl::FitPageFonts(const QFont& font) {
+    for (int i = 0; i < Count(); ++i) FitPageFont(i, font);
 }
 
 void PageControl::resizeEvent(QResizeEvent* event) {
@@ -165,15 +169,21 @@ RadioGroup::RadioGroup(int itemCount, QWidget* parent, int columns) : QGroupBox(
     layout->setContentsMargins(8, 2, 4, 2);
     layout->setHorizontalSpacing(8);
     layout->setVerticalSpacing(1);
-    columns = std::max(1, columns);
     for (int i = 0; i < itemCount; ++i) {
         auto* item = new QRadioButton(this);
         group_->addButton(item, i);
-        layout->addWidget(item, i / columns, i % columns);
         items_.push_back(item);
     }
-    for (int c = 0; c < columns; ++c) layout->setColumnStretch(c, 1);
+    SetColumns(columns);
     connect(group_, &QButtonGroup::idClicked, this, &RadioGroup::ItemClicked);
+}
+
+void RadioGroup::SetColumns(int columns) {
+    auto* layout = static_cast<QGridLayout*>(this->layout());
+    columns = std::max(1, columns);
+    for (QRadioButton* item : items_) layout->removeWidget(item);
+    for (int i = 0; i < items_.size(); ++i) layout->addWidget(items_[i], i / columns, i % columns);
+    for (int c = 0; c < layout->columnCount(); ++c) layout->setColumnStretch(c, c < columns ? 1 : 0);
 }
 
 void RadioGroup::SetTexts(const QString& title, const QStringList& items) {

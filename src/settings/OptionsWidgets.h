@@ -53,6 +53,8 @@ public:
     // Each page takes the font, one pixel smaller at a time (down to 9 pixels) until its
     // controls fit the room: a long translation is shown smaller rather than cut off.
     void FitPageFonts(const QFont& font);
+    // The same for one page; gives the pixel size it took.
+    int FitPageFont(int index, const QFont& font);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -79,6 +81,8 @@ public:
     void SetItemIndex(int index);
     QRadioButton* Item(int index) const { return items_[index]; }
     int Count() const { return int(items_.size()); }
+    // Lays the items out again in that many columns, row by row.
+    void SetColumns(int columns);
 
 signals:
     void ItemClicked(int index);

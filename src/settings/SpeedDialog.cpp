@@ -180,17 +180,8 @@ void TFormSpeed::SetTexts() {
     LabelPrompt->setFont(FitFont(nominal, prompt, LabelPrompt->size(), true));
     LabelPrompt->setText(prompt);
     if (ImHeader) {
-        HeaderSpec spec;
-        spec.Width = 300;
-        spec.Inscription = QStringLiteral("Speed");
-        spec.InscriptionAt = QPoint(0, 0);
-        spec.CaptionX = 0;
-        spec.RibbonX = 10;
-        spec.HeaderPicture = QStringLiteral("GFormSpeed");
-        spec.HeaderPictureAt = QPoint(-20, -5);
-        spec.Title = Word::OptSpeed;
         ImHeader->setPixmap(QPixmap::fromImage(
-            PaintSecondaryHeader(spec, look_, settings_, places_, palette().color(QPalette::Window))));
+            PaintSecondaryHeader(SpeedHeader(), look_, settings_, places_, palette().color(QPalette::Window))));
     }
 }
 
