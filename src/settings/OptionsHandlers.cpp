@@ -441,6 +441,8 @@ void TFormOptions::RadioAuxDesignClick(int index) {
 
 void TFormOptions::ButtonSpeedClick() {
     ShowSpeedDialog(settings_, host_, places_, this);
+    // A library without the speed dialog's picture switches the purple design off.
+    if (AuxLookOf(settings_) != look_) Retranslate();
     ShowSpeedCaption();
 }
 

@@ -1,5 +1,6 @@
 #include "OptionsFixture.h"
 
+#include "TestLibrary.h"
 #include "settings/SpeedDialog.h"
 
 #include <QApplication>
@@ -195,6 +196,20 @@ TEST_F(OptionsControls, TheSpeedButtonShowsTheNewSpeed) {
     SetSpeedInDialog(*dialog, 2);
     EXPECT_EQ(settings.Speed, 2);
     EXPECT_EQ(dialog->ButtonSpeed->text(), "Speed = 2");
+}
+
+TEST_F(OptionsControls, ASpeedDialogThatDropsThePurpleDesignTakesTheOptionsAlong) {
+    // A graphics library without the speed dialog's background picture.
+    ASSERT_TRUE(BuildLibrary(folder.Path(QStringLiteral("QorCGraph1.dll")),
+                             {{QStringLiteral("gicon48opt"), PngData(QImage(480, 48, QImage::Format_ARGB32))}}));
+    settings.AuxDesignPurple = true;
+    auto dialog = Open();
+    ASSERT_EQ(dialog->Look(), AuxLook::Purple);
+    SetSpeedInDialog(*dialog, 5);
+    EXPECT_FALSE(settings.AuxDesignPurple);
+    EXPECT_EQ(dialog->Look(), AuxLook::Design2);
+    EXPECT_EQ(dialog->height(), 375);
+    EXPECT_EQ(dialog->RadioAuxDesign->ItemIndex(), 0);
 }
 
 TEST_F(OptionsControls, PassportOpensTheIdentityDialog) {
