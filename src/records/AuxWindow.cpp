@@ -1,0 +1,50 @@
+#include "records/AuxWindow.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+namespace vesrin {
+
+AuxWindow::AuxWindow(RecordsWindowContext& context, AuxPictureNames pictures, QWidget* parent)
+    : QDialog(parent), context_(context), pictures_(std::move(pictures)) {
+    setModal(true);
+    content_ = new QWidget(this);
+}
+
+void AuxWindow::SetContentSize(int contentWidth, int contentHeight) {
+    content_->setGeometry(0, design_.ContentTop, contentWidth, contentHeight);
+    setFixedSize(contentWidth, design_.ContentTop + contentHeight);
+}
+
+QFont AuxWindow::DecorFont(int height, bool bold) const {
+    return KindFont(settings(), FontKind::Decor, height, bold);
+}
+
+void AuxWindow::StyleLabel(QLabel& label, int height, bool bold, const QColor& colour) const {
+    label.setFont(DecorFont(height, bold));
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::WindowText, colour.isValid() ? colour : design_.Text);
+    label.setPalette(palette);
+}
+
+void AuxWindow::StyleButton(QPushButton& button, int height) const {
+    WindowButtonLook look = design_.Buttons;
+    look.Height = height;
+    StyleWindowButton(button, look, DecorFont(height >= 45 ? 20 : 17, true));
+}
+
+void AuxWindow::setVisible(bool visible) {
+    if (visible && !isVisible()) {
+        design_ = ResolveAuxDesign(context_, pictures_);
+        SetTexts();
+    }
+    QDialog::setVisible(visible);
+}
+
+void AuxWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    PaintAuxDesign(painter, design_, settings(), size(), HeaderWord());
+}
+
+} // namespace vesrin

@@ -1,0 +1,31 @@
+#include "records/WindowWords.h"
+
+#include "base/Cp1251.h"
+
+namespace vesrin {
+
+namespace {
+
+QString ShownText(std::string_view utf8) {
+    QString text = QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+    text.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    return text;
+}
+
+} // namespace
+
+QString WordText(const Settings& settings, Word row) {
+    const Language language = LanguageFromIndex(settings.Language).value_or(Language::English);
+    return ShownText(WordOf(row, language));
+}
+
+QString EnglishRowText(const Settings& settings, std::string_view englishRow) {
+    const auto rows = FindWordsByEnglish(englishRow);
+    return rows.empty() ? ShownText(englishRow) : WordText(settings, rows.front());
+}
+
+QString FileText(std::string_view cp1251) {
+    return QString::fromStdString(Cp1251ToUtf8(cp1251));
+}
+
+} // namespace vesrin
