@@ -17,6 +17,20 @@ void AuxWindow::SetContentSize(int contentWidth, int contentHeight) {
     setFixedSize(contentWidth, design_.ContentTop + contentHeight);
 }
 
+QPushButton* AuxWindow::MakeOkButton() {
+    QPushButton* ok = MakeWindowButton(content_);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    return ok;
+}
+
+void AuxWindow::PlaceOkButtonLast(QPushButton& ok, int contentWidth, int top) {
+    ok.setText(QStringLiteral("Ok"));
+    StyleButton(ok);
+    ok.setGeometry(10, top, contentWidth - 20, ok.height());
+    SetContentSize(contentWidth, top + ok.height() + 10);
+}
+
 QFont AuxWindow::DecorFont(int height, bool bold) const {
     return KindFont(settings(), FontKind::Decor, height, bold);
 }

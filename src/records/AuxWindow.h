@@ -35,6 +35,10 @@ protected:
 
     // The window gets contentWidth x contentHeight below the header.
     void SetContentSize(int contentWidth, int contentHeight);
+    // The "Ok" button that closes the window, made by the window's constructor.
+    QPushButton* MakeOkButton();
+    // Places the Ok button across the window at top and ends the window under it.
+    void PlaceOkButtonLast(QPushButton& ok, int contentWidth, int top);
     // Colours and font of a text label for the design.
     void StyleLabel(QLabel& label, int height, bool bold = false, const QColor& colour = QColor()) const;
     void StyleButton(QPushButton& button, int height = 30) const;

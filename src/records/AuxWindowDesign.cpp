@@ -38,19 +38,11 @@ GreyLayout GreyLayoutOf(AuxLook look) {
     }
 }
 
-QImage BuiltIn(const QString& name) {
-    QImage picture;
-    LoadPngFromLibrary(name, QString(), picture, LibraryPlaces{});
-    return picture;
-}
-
 // The word in yellow with a shadow one pixel down and right in half the colour,
 // centred in box; the font shrinks until the word fits.
 void DrawRibbonWord(QPainter& painter, const QRect& box, const QString& word, QFont font, const QColor& colour,
                     const QColor& shadow) {
-    while (QFontMetrics(font).horizontalAdvance(word) > box.width() && font.pixelSize() > 8)
-        font.setPixelSize(font.pixelSize() - 1);
-    painter.setFont(font);
+    painter.setFont(FitFontToWidth(font, word, box.width()));
     painter.setPen(shadow);
     painter.drawText(box.translated(1, 1), Qt::AlignCenter, word);
     painter.setPen(colour);
@@ -67,7 +59,7 @@ QImage CaptionRibbon(int clientWidth, int wordWidth) {
         chosen = width;
         if (wordWidth <= width - 60) break;
     }
-    return BuiltIn(QStringLiteral("GCap%1").arg(chosen));
+    return BuiltInPicture(QStringLiteral("GCap%1").arg(chosen));
 }
 
 } // namespace
@@ -83,6 +75,18 @@ QFont KindFont(const Settings& settings, FontKind kind, int height, bool bold) {
     const int cell = QFontMetrics(font).height();
     if (cell > 0 && cell != scaled) font.setPixelSize(std::max(1, int(std::lround(double(scaled) * scaled / cell))));
     return font;
+}
+
+QFont FitFontToWidth(QFont font, const QString& text, int width) {
+    while (QFontMetrics(font).horizontalAdvance(text) > width && font.pixelSize() > 8)
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
+
+QImage BuiltInPicture(const QString& name) {
+    QImage picture;
+    LoadPngFromLibrary(name, QString(), picture, LibraryPlaces{});
+    return picture;
 }
 
 QPushButton* MakeWindowButton(QWidget* parent) {
@@ -192,7 +196,7 @@ void PaintAuxDesign(QPainter& painter, const AuxDesign& design, const Settings& 
         break;
     case AuxLook::Ribbons: {
         // The ribbon stretches to hold the word when the window has no lettered picture.
-        const QImage ribbon = BuiltIn(QStringLiteral("GLenta280x090"));
+        const QImage ribbon = BuiltInPicture(QStringLiteral("GLenta280x090"));
         const int wordWidth = QFontMetrics(ribbonFont).horizontalAdvance(word);
         const int ribbonWidth =
             design.Header.isNull() ? std::clamp(wordWidth + 90, ribbon.width(), width - 10) : ribbon.width();

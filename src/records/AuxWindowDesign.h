@@ -74,5 +74,10 @@ void PaintAuxDesign(QPainter& painter, const AuxDesign& design, const Settings& 
 // A font of a font kind of the settings whose character cell is `height` pixels,
 // scaled by the kind's percentage.
 QFont KindFont(const Settings& settings, FontKind kind, int height, bool bold = false);
+// The font made smaller until text fits in width (not below 8 pixels).
+QFont FitFontToWidth(QFont font, const QString& text, int width);
+
+// A picture of the program's own resources; a null picture when it has none of that name.
+QImage BuiltInPicture(const QString& name);
 
 } // namespace vesrin

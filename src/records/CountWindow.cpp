@@ -15,12 +15,6 @@ constexpr int kWidth = 470;
 constexpr int kRowHeight = 30;
 constexpr int kPictureSize = 64;
 
-QImage BuiltInPicture(const QString& name) {
-    QImage picture;
-    LoadPngFromLibrary(name, QString(), picture, LibraryPlaces{});
-    return picture;
-}
-
 } // namespace
 
 QStringList CountKindPictures(GameKind kind, bool purple) {
@@ -57,9 +51,7 @@ TFormCount::TFormCount(RecordsWindowContext& context, const GameCountsView& game
         picture->setAlignment(Qt::AlignCenter);
     }
     emblem_ = new QLabel(Content());
-    ok_ = MakeWindowButton(Content());
-    ok_->setDefault(true);
-    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+    ok_ = MakeOkButton();
 }
 
 QString TFormCount::HeaderWord() const {
@@ -94,10 +86,7 @@ void TFormCount::SetTexts() {
         StyleLabel(label, 17);
         StyleLabel(value, 18, true, Design().Look == AuxLook::Purple ? QColor() : QColor(0, 0, 128));
         // A long label keeps its whole text: the font gives way before the value column.
-        QFont font = label.font();
-        while (QFontMetrics(font).horizontalAdvance(label.text()) > labelWidth && font.pixelSize() > 9)
-            font.setPixelSize(font.pixelSize() - 1);
-        label.setFont(font);
+        label.setFont(FitFontToWidth(label.font(), label.text(), labelWidth));
         label.setGeometry(textLeft, row * kRowHeight, labelWidth, kRowHeight);
         value.setGeometry(kWidth - 10 - valueWidth, row * kRowHeight, valueWidth, kRowHeight);
     }
@@ -131,11 +120,7 @@ void TFormCount::SetTexts() {
     emblem_->setPixmap(QPixmap::fromImage(emblem));
     emblem_->setGeometry(10 + (kPictureSize - 48) / 2, 2 * (kPictureSize + 8), 48, 48);
 
-    const int buttonsTop = Rows * kRowHeight + 12;
-    ok_->setText(QStringLiteral("Ok"));
-    StyleButton(*ok_);
-    ok_->setGeometry(10, buttonsTop, kWidth - 20, ok_->height());
-    SetContentSize(kWidth, buttonsTop + ok_->height() + 10);
+    PlaceOkButtonLast(*ok_, kWidth, Rows * kRowHeight + 12);
 }
 
 void ShowGameCounts(QWidget* parent, RecordsWindowContext& context, const GameCountsView& game) {

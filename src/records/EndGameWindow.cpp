@@ -17,12 +17,6 @@ constexpr int kAnimationHeight = 150;
 constexpr int kLineHeight = 34;
 constexpr int kCoinSize = 96;
 
-QImage BuiltInPicture(const QString& name) {
-    QImage picture;
-    LoadPngFromLibrary(name, QString(), picture, LibraryPlaces{});
-    return picture;
-}
-
 Word RankTitle(GameKind kind) {
     switch (kind) {
     case GameKind::Network: return Word::EndBachelor;
@@ -48,9 +42,7 @@ TFormEndGame::TFormEndGame(RecordsWindowContext& context, const CycleReport& rep
     bonusText_ = new QLabel(Content());
     bonusText_->setAlignment(Qt::AlignCenter);
     coinLettered_ = new QLabel(Content());
-    ok_ = MakeWindowButton(Content());
-    ok_->setDefault(true);
-    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+    ok_ = MakeOkButton();
     // A place reached is celebrated once; a missed one keeps raining.
     connect(movie_, &QMovie::frameChanged, this, [this](int frame) {
         if (!AnimationLoops() && movie_->frameCount() > 0 && frame == movie_->frameCount() - 1)
@@ -146,10 +138,7 @@ void TFormEndGame::SetTexts() {
         const bool first = i == 0;
         StyleLabel(line, first ? 26 : 20, true,
                    first && Design().Look != AuxLook::Purple ? QColor(200, 0, 0) : QColor());
-        QFont font = line.font();
-        while (QFontMetrics(font).horizontalAdvance(line.text()) > kWidth - 20 && font.pixelSize() > 9)
-            font.setPixelSize(font.pixelSize() - 1);
-        line.setFont(font);
+        line.setFont(FitFontToWidth(line.font(), line.text(), kWidth - 20));
         line.setGeometry(10, top, kWidth - 20, kLineHeight);
         top += kLineHeight;
     }
@@ -179,11 +168,7 @@ void TFormEndGame::SetTexts() {
         top += kCoinSize;
     }
 
-    top += 12;
-    ok_->setText(QStringLiteral("Ok"));
-    StyleButton(*ok_);
-    ok_->setGeometry(10, top, kWidth - 20, ok_->height());
-    SetContentSize(kWidth, top + ok_->height() + 10);
+    PlaceOkButtonLast(*ok_, kWidth, top + 12);
 }
 
 void ShowCycleReport(QWidget* parent, RecordsWindowContext& context, const CycleReport& report) {

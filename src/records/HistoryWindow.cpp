@@ -98,9 +98,7 @@ TFHistory::TFHistory(RecordsWindowContext& context, HistoryViewerMemory& memory,
     grid_->setItemDelegate(new HistoryCellDelegate(grid_));
     grid_->setWordWrap(false);
     grid_->setShowGrid(true);
-    ok_ = MakeWindowButton(Content());
-    ok_->setDefault(true);
-    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+    ok_ = MakeOkButton();
     connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row < 0 || row >= int(listed_.size())) return;
         memory_.ShownFile = listed_[std::size_t(row)];
@@ -123,11 +121,8 @@ void TFHistory::SetTexts() {
     grid_->verticalHeader()->setDefaultSectionSize(QFontMetrics(grid_->font()).height() + 4);
     // One font for all titles, small enough for the longest of them in its column.
     QFont titleFont = DecorFont(14, true);
-    for (int column = 0; column < GridColumns; ++column) {
-        const int room = kColumnWidths[std::size_t(column)] - 6;
-        while (QFontMetrics(titleFont).horizontalAdvance(labels[column]) > room && titleFont.pixelSize() > 8)
-            titleFont.setPixelSize(titleFont.pixelSize() - 1);
-    }
+    for (int column = 0; column < GridColumns; ++column)
+        titleFont = FitFontToWidth(titleFont, labels[column], kColumnWidths[std::size_t(column)] - 6);
     grid_->horizontalHeader()->setFont(titleFont);
     list_->setFont(DecorFont(15));
     ok_->setText(QStringLiteral("Ok"));

@@ -40,9 +40,7 @@ TFormTopTen::TFormTopTen(RecordsWindowContext& context, QWidget* parent) : AuxWi
         row.Score = new QLabel(sheet_);
         row.Score->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
-    ok_ = MakeWindowButton(Content());
-    ok_->setDefault(true);
-    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+    ok_ = MakeOkButton();
 }
 
 QString TFormTopTen::HeaderWord() const {
@@ -109,11 +107,7 @@ void TFormTopTen::SetTexts() {
         row.Score->setGeometry(sheetWidth - 130, top, 110, kRowHeight);
     }
 
-    const int buttonTop = 36 + sheetHeight + 12;
-    ok_->setText(QStringLiteral("Ok"));
-    StyleButton(*ok_);
-    ok_->setGeometry(10, buttonTop, kWidth - 20, ok_->height());
-    SetContentSize(kWidth, buttonTop + ok_->height() + 10);
+    PlaceOkButtonLast(*ok_, kWidth, 36 + sheetHeight + 12);
 }
 
 void ShowLocalTopTen(QWidget* parent, RecordsWindowContext& context) {

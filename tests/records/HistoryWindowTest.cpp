@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -47,6 +48,8 @@ TEST_F(HistoryWindow, NoFilesShowADisabledListAndAnEmptyGrid) {
     EXPECT_EQ(memory.ShownFile, -1);
     EXPECT_EQ(viewer.FileList()->width(), TFHistory::ListWidth);
     EXPECT_EQ(viewer.OkButton()->width(), TFHistory::ListWidth);
+    QTest::keyClick(&viewer, Qt::Key_Escape);
+    EXPECT_FALSE(viewer.isVisible()) << "Escape closes the viewer";
 }
 
 TEST_F(HistoryWindow, ListsValidFilesUpToTheFirstDamagedOneAndShowsTheLast) {
