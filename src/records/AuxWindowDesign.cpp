@@ -1,6 +1,9 @@
 #include "records/AuxWindowDesign.h"
 
 #include "records/WindowWords.h"
+#include "table/QorCardsButton.h"
+#include "table/Rounding.h"
+#include "table/TableFonts.h"
 #include "words/Language.h"
 
 #include <QFontMetrics>
@@ -9,7 +12,6 @@
 #include <QPushButton>
 
 #include <algorithm>
-#include <cmath>
 
 namespace vesrin {
 
@@ -67,14 +69,7 @@ QImage CaptionRibbon(int clientWidth, int wordWidth) {
 QFont KindFont(const Settings& settings, FontKind kind, int height, bool bold) {
     const auto index = std::size_t(kind);
     const int percent = settings.FontPercent[index];
-    const int scaled = std::max(1, int(std::lround(double(height) * percent / 100.0)));
-    QFont font(FileText(settings.FontName[index]));
-    font.setBold(bold);
-    // Heights name the character cell (ascent plus descent), as the window fonts are given.
-    font.setPixelSize(scaled);
-    const int cell = QFontMetrics(font).height();
-    if (cell > 0 && cell != scaled) font.setPixelSize(std::max(1, int(std::lround(double(scaled) * scaled / cell))));
-    return font;
+    return FontWithHeight(FileText(settings.FontName[index]), RoundHalfEven(double(height) * percent / 100.0), bold);
 }
 
 QFont FitFontToWidth(QFont font, const QString& text, int width) {
@@ -90,28 +85,23 @@ QImage BuiltInPicture(const QString& name) {
 }
 
 QPushButton* MakeWindowButton(QWidget* parent) {
-    auto* button = new QPushButton(parent);
+    auto* button = new TQorCardsButton(parent);
     button->setFocusPolicy(Qt::StrongFocus);
     return button;
 }
 
 void StyleWindowButton(QPushButton& button, const WindowButtonLook& look, const QFont& font) {
-    // Until the owner-drawn button joins, a style sheet gives the same colours: the red
-    // or the purple bar with its caption colour and the mouse-over colour.
-    const QString top = look.Cards ? QStringLiteral("#b366ff") : QStringLiteral("#ff7070");
-    const QString bottom = look.Cards ? QStringLiteral("#4a0080") : QStringLiteral("#a00000");
-    const int radius = look.Nata ? look.Height / 2 - 2 : 8;
-    button.setStyleSheet(
-        QStringLiteral("QPushButton { color: %1; border: 1px solid #400000; border-radius: %2px;"
-                       " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %3, stop:1 %4); }"
-                       " QPushButton:hover { color: %5; }"
-                       " QPushButton:pressed { padding-left: 2px; padding-top: 2px; }"
-                       " QPushButton:disabled { color: #c0c0c0; }")
-            .arg(look.Text.name())
-            .arg(radius)
-            .arg(top, bottom, look.MouseOver.name()));
     button.setFont(font);
     button.setFixedHeight(look.Height);
+    auto* own = qobject_cast<TQorCardsButton*>(&button);
+    if (!own) return;
+    own->SetColorSB(look.Cards ? TColorSB::DCards : TColorSB::DRed);
+    own->FontColor = look.Text;
+    own->ColorMouse = look.MouseOver;
+    own->LightFont = true;
+    own->GrayDis = true;
+    own->Nata = look.Nata;
+    own->update();
 }
 
 AuxDesign ResolveAuxDesign(const RecordsWindowContext& context, const AuxPictureNames& names) {

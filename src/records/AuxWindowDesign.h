@@ -41,8 +41,8 @@ struct WindowButtonLook {
     int Height = 30;
 };
 
-// Every button of the records windows is made here, and restyled here when a window
-// sets its texts.
+// Every button of the records windows is made here (the program's owner-drawn
+// TQorCardsButton), and restyled here when a window sets its texts.
 QPushButton* MakeWindowButton(QWidget* parent);
 void StyleWindowButton(QPushButton& button, const WindowButtonLook& look, const QFont& font);
 

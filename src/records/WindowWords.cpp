@@ -1,6 +1,7 @@
 #include "records/WindowWords.h"
 
 #include "base/Cp1251.h"
+#include "table/WordText.h"
 
 namespace vesrin {
 
@@ -16,7 +17,9 @@ QString ShownText(std::string_view utf8) {
 
 QString WordText(const Settings& settings, Word row) {
     const Language language = LanguageFromIndex(settings.Language).value_or(Language::English);
-    return ShownText(WordOf(row, language));
+    QString text = WordText(row, language);
+    text.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    return text;
 }
 
 QString EnglishRowText(const Settings& settings, std::string_view englishRow) {

@@ -5,6 +5,7 @@
 #include "records/CountWindow.h"
 #include "records/HistoryWindow.h"
 #include "records/PasswordWindow.h"
+#include "table/QorCardsButton.h"
 
 #include <QPushButton>
 
@@ -106,14 +107,31 @@ TEST_F(AuxDesign, LibraryPicturesAreChosenByTheLanguageCode) {
     EXPECT_EQ(dialog.Design().BarTop, 108);
 }
 
-TEST_F(AuxDesign, ButtonsFollowTheNewButtonsSetting) {
-    settings.NewButtons = true;
-    TFormCount window(context, GameCountsView{});
-    window.show();
-    EXPECT_TRUE(window.Design().Buttons.Nata);
-    EXPECT_FALSE(window.Design().Buttons.Cards);
-    EXPECT_EQ(window.Design().Buttons.Text, QColor(255, 255, 255));
-    EXPECT_EQ(window.Design().Buttons.MouseOver, QColor(255, 255, 0));
+TEST_F(AuxDesign, ButtonsAreTheProgramsOwnInTheColoursOfTheDesign) {
+    struct Case {
+        const char* Name;
+        bool Purple;
+        bool NewButtons;
+        TColorSB Scheme;
+        QColor Text;
+    };
+    const Case cases[] = {{"grey", false, false, TColorSB::DRed, QColor(255, 255, 255)},
+                          {"grey with new buttons", false, true, TColorSB::DRed, QColor(255, 255, 255)},
+                          {"purple", true, false, TColorSB::DCards, QColor(200, 175, 50)}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        settings.AuxDesignPurple = c.Purple;
+        settings.NewButtons = c.NewButtons;
+        TFormCount window(context, GameCountsView{});
+        window.show();
+        auto* ok = qobject_cast<TQorCardsButton*>(window.OkButton());
+        ASSERT_NE(ok, nullptr);
+        EXPECT_EQ(ok->ColorSB(), c.Scheme);
+        EXPECT_EQ(ok->FontColor, c.Text);
+        EXPECT_EQ(ok->ColorMouse, QColor(255, 255, 0));
+        EXPECT_EQ(ok->Nata, c.NewButtons);
+        EXPECT_EQ(ok->height(), 30);
+    }
 }
 
 } // namespace
