@@ -1,0 +1,132 @@
+#pragma once
+
+#include "app/ProgramContext.h"
+#include "app/TableView.h"
+#include "engine/GameFlow.h"
+#include "players/DecisionListPlayers.h"
+#include "table/FlightLayer.h"
+#include "table/HintBalloon.h"
+#include "table/PictureElement.h"
+#include "table/QorCardsButton.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace vesrin {
+
+class MenuPlaceholder;
+
+// The main window: one fixed-layout surface of the scaled 760 x 500 design that shows
+// the main menu and the card table. Every table element is a picture of its own over
+// the table background; the two step buttons are the program's own buttons. The window
+// side of the game flow lives here: the heartbeat timer, the step buttons, the mouse on
+// the bottom hand and the table cards, leaving a game and closing the window.
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm1(ProgramContext& context, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // --- components of the table ---
+    OneBased<PictureElement*, 4> ImageCards{};
+    OneBased<PictureElement*, 4> ImageTab{};
+    OneBased<PictureElement*, 4> ImageSay{};
+    PictureElement* ImageStol = nullptr;
+    PictureElement* ImageKon = nullptr;
+    PictureElement* ImageKoloda = nullptr;
+    PictureElement* ImageMemo = nullptr;
+    TQorCardsButton* Button7 = nullptr;
+    TQorCardsButton* Button8 = nullptr;
+    QTimer Timer1;
+    QMenu* PopupMenu1 = nullptr;
+    QAction* Quit = nullptr;
+    QAction* GenCount = nullptr;
+    QAction* ChangeName = nullptr;
+
+    ProgramContext& Context() { return context_; }
+    GameFlow& Flow() { return *flow_; }
+    TableView& View() { return *view_; }
+    CardFlight& Flights() { return flight_; }
+    HintBalloons& Balloons() { return balloons_; }
+    FlightLayer& Layer() { return *layer_; }
+
+    // ApplyWindowSize: table size and scales from the window-size setting, the pictures
+    // for that size, the window's fonts and the main menu.
+    void ApplyWindowSize();
+    // ApplyMainFonts: the fonts of the window's buttons for the current scale.
+    void ApplyMainFonts();
+    // LayoutTable: hides the menu and places every table element.
+    void LayoutTable();
+    // ClearTable: hides every table element (a game is being prepared or left).
+    void ClearTable();
+    // LayoutMainMenu: the main menu (a placeholder until the real menu is built).
+    void LayoutMainMenu();
+
+    // Starts a game from the menu for a profile slot (6: a new player): the step after a
+    // confirmed login.
+    void StartGame(int profileSlot);
+
+    // The window side of the game flow.
+    void Timer1Timer();
+    void Button7Click();
+    void Button8Click();
+    void ImageCards4MouseMove(QPoint position);
+    void ImageCards4MouseUp(Qt::MouseButton button, QPoint position);
+    void ImageCardsMouseUp(int seat, Qt::MouseButton button, QPoint position);
+    void ImageStolMouseUp(Qt::MouseButton button, QPoint position);
+    void QuitClick();
+    // True when the window may close.
+    bool FormCloseQuery();
+    // "Exit to menu" after the game: the records take the result and the menu returns.
+    void CloseGame();
+
+    // The engine's window moments.
+    void ShowStepButtons();
+    void SetHeartbeat();
+    void RefreshCursor();
+    void ShowClickEffect();
+
+    // The cursor shown over the bottom hand.
+    Qt::CursorShape BottomHandCursorShape() const { return bottomCursor_; }
+
+    // Yes/no questions of the window (replaceable for tests).
+    std::function<bool(const QString& text)> AskYesNo;
+
+    // The screen the window shows: the menu or the table.
+    bool MenuShown() const { return context_.State.CurrentScreen == Screen::Menu; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    PictureElement* MakeElement(const QString& name);
+    void LeaveToMenu();
+    void PlayEffect(std::string_view name);
+    void SetBottomCursor(HandCursor cursor);
+    void ShowPanelBalloon();
+    QSize FullScreenClient() const;
+    QString CaptionOf(StepCaption caption) const;
+
+    ProgramContext& context_;
+    DecisionListPlayers players_;
+    std::unique_ptr<TableView> view_;
+    std::unique_ptr<GameFlow> flow_;
+    FlightLayer* layer_ = nullptr;
+    CardFlight flight_;
+    HintBalloons balloons_;
+    MenuPlaceholder* menu_ = nullptr;
+    Qt::CursorShape bottomCursor_ = Qt::ArrowCursor;
+    QCursor arrowCursor_;
+    QCursor handCursor_;
+    bool closeConfirmed_ = false;
+};
+
+} // namespace vesrin
