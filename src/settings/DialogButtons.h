@@ -1,19 +1,18 @@
 #pragma once
 
+#include "table/QorCardsButton.h"
+
 #include <QColor>
-#include <QPushButton>
 #include <QString>
 
 class QWidget;
 
 namespace vesrin {
 
-// Every button of the options and speed dialogs is made here, so that the dialogs take
-// the program's own owner-drawn button in one place. Until that button exists the
-// factory makes platform push buttons dressed in the same colour schemes.
+// Every button of the options and speed dialogs is made here: the program's own
+// owner-drawn button, dressed in one of its colour schemes.
 
-// The button colour schemes, in the order of the owner-drawn button's schemes.
-enum class ButtonScheme { DRed, DGreen, DBlue, DNavy, DYellow, DViolet, DOrang, DCards };
+using ButtonScheme = TColorSB;
 
 struct ButtonLook {
     ButtonScheme Scheme = ButtonScheme::DRed;
@@ -24,15 +23,12 @@ struct ButtonLook {
     bool operator==(const ButtonLook&) const = default;
 };
 
-using DialogButton = QPushButton;
+using DialogButton = TQorCardsButton;
 
 DialogButton* MakeDialogButton(QWidget* parent, const QString& caption = {});
 
-// Dresses the button; the look is kept on the button and read back by ButtonLookOf.
+// Dresses the button; ButtonLookOf reads the look back from the button.
 void SetButtonLook(DialogButton& button, const ButtonLook& look);
 ButtonLook ButtonLookOf(const DialogButton& button);
-
-// A stored red shade of the button pictures mapped into a scheme and lightened.
-QColor TintButtonColour(QColor red, ButtonScheme scheme, int kLight);
 
 } // namespace vesrin
