@@ -194,7 +194,7 @@ void GameFlow::ReceiveStart(bool withPass) {
     GameState& s = state_;
     if (!s.InGame() || s.StartState != 1) return;
     s.StartState = 2;
-    SetButton7(withPass ? StepCaption::StartSharing : StepCaption::Ok, s.Button7.Enabled && false);
+    SetButton7(withPass ? StepCaption::StartSharing : StepCaption::Ok, false);
 }
 
 void GameFlow::ReceiveExchange(const OneBased<OneBased<int, 3>, 3>& picks) {

@@ -93,7 +93,8 @@ TEST(WordTable, SharedEnglishTextsAreSeparateRows) {
   };
   const Case cases[] = {
       {"Player", {"InfoPlayer", "AccPlayer", "HistPlayer", "TourPlayerInterrupted", "TourPlayerTimeUp"}},
-      {"Game", {"AccGame", "FlowGame1", "FlowGame2"}},
+      // Three rows of the published list and the options page of the rule options.
+      {"Game", {"AccGame", "FlowGame1", "FlowGame2", "OptPageGame"}},
       {"Rating", {"AccRating", "HistRating", "TourRating"}},
       {"in Apk is temporarily unavailable!", {"AdvApkUnavailable1", "AdvApkUnavailable2", "AdvApkUnavailable3"}},
       {"is temporarily unavailable!", {"AdvUnavailable1", "AdvUnavailable2", "AdvUnavailable3"}},
