@@ -35,6 +35,20 @@ QColor WindowColour(const Settings& options) {
     return tints[std::clamp(options.BackgroundTint, 0, 6)];
 }
 
+// The settings the picture loaders read and fall back on, paired with their copies.
+template <typename Copy>
+void EachPictureSetting(Settings& o, PictureChoice& c, Copy copy) {
+    copy(o.FaceSet, c.FaceSet);
+    copy(o.BackSet, c.BackSet);
+    copy(o.BackFixed, c.BackFixed);
+    copy(o.BackgroundNo, c.BackgroundNo);
+    copy(o.BackgroundTint, c.BackgroundTint);
+    copy(o.WindowSize, c.WindowSize);
+    copy(o.MenuDesign, c.MainMenuDesign);
+    copy(o.TableDesign, c.TableDesign);
+    copy(o.AuxDesignPurple, c.AuxDesignPurple);
+}
+
 } // namespace
 
 TForm1::TForm1(ProgramContext& context, QWidget* parent)
@@ -127,15 +141,7 @@ void TForm1::ApplyWindowSize() {
     context_.Scale = TableScaleFor(o.WindowSize, FullScreenClient());
     o.WindowSize = context_.Scale.WindowSize;
     PictureChoice& choice = context_.Choice;
-    choice.FaceSet = o.FaceSet;
-    choice.BackSet = o.BackSet;
-    choice.BackFixed = o.BackFixed;
-    choice.BackgroundNo = o.BackgroundNo;
-    choice.BackgroundTint = o.BackgroundTint;
-    choice.WindowSize = o.WindowSize;
-    choice.MainMenuDesign = o.MenuDesign;
-    choice.TableDesign = o.TableDesign;
-    choice.AuxDesignPurple = o.AuxDesignPurple;
+    EachPictureSetting(o, choice, [](auto& setting, auto& chosen) { chosen = setting; });
     choice.Scale = context_.Scale.Scale;
     choice.TableWidth = context_.Scale.TableWidth;
     choice.TableHeight = context_.Scale.TableHeight;
@@ -149,13 +155,7 @@ void TForm1::ApplyWindowSize() {
     SetCardCells(context_.Cards, context_.Scale.Scale);
     loader.LoadFaces();
     // The fallbacks of a missing library go into the settings, so it is reported once.
-    o.FaceSet = choice.FaceSet;
-    o.BackSet = choice.BackSet;
-    o.BackgroundNo = choice.BackgroundNo;
-    o.BackgroundTint = choice.BackgroundTint;
-    o.MenuDesign = choice.MainMenuDesign;
-    o.TableDesign = choice.TableDesign;
-    o.AuxDesignPurple = choice.AuxDesignPurple;
+    EachPictureSetting(o, choice, [](auto& setting, auto& chosen) { setting = chosen; });
     if (o.WindowSize != 1) o.SaveGif = false;
 
     for (std::size_t kind = 0; kind < 4; ++kind) {
