@@ -103,4 +103,9 @@ int SilentSoundPlayer::Play(std::string_view name) {
     return clipMs_;
 }
 
+bool SilentSoundPlayer::Speak(const QString& voiceResource) {
+    Spoken.push_back(voiceResource);
+    return false;
+}
+
 } // namespace vesrin

@@ -66,9 +66,10 @@ class SilentSoundPlayer : public SoundPlayer {
 public:
     explicit SilentSoundPlayer(int clipMs = 0) : clipMs_(clipMs) {}
     int Play(std::string_view name) override;
-    bool Speak(const QString&) override { return false; }
-    // The names played so far, in order.
+    bool Speak(const QString& voiceResource) override;
+    // The names played and the voices asked for so far, in order.
     std::vector<std::string> Played;
+    std::vector<QString> Spoken;
 
 private:
     int clipMs_;

@@ -26,6 +26,7 @@ QImage FlightLayer::Grab() {
 
 void FlightLayer::Begin(const QImage& saved) {
     saved_ = &saved;
+    ++Flights;
     setGeometry(parentWidget()->rect());
     raise();
     show();
@@ -35,6 +36,7 @@ void FlightLayer::Begin(const QImage& saved) {
 void FlightLayer::Show(const QImage& source, const QRect& rect) {
     const QRect r = rect.intersected(this->rect());
     if (r.isEmpty()) return;
+    ++Steps;
     source_ = &source;
     repaint(r);
     source_ = nullptr;

@@ -20,6 +20,10 @@ public:
     void Show(const QImage& source, const QRect& rect) override;
     void End() override;
 
+    // How many flights and steps the layer has shown.
+    int Flights = 0;
+    int Steps = 0;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

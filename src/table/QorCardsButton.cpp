@@ -53,10 +53,10 @@ const QImage& TQorCardsButton::Piece(const QString& name, bool alternative) {
 void TQorCardsButton::PaintButton(QPainter& painter, const QRect& rect, const ButtonDrawState& state) {
     const int w = rect.width();
     const int h = rect.height();
-    const int s = StandardClass(h);
+    const ButtonFaceLayout face = FaceLayout(w, h, colorSB_, Nata);
     const ButtonPieces names = PiecesForHeight(h, Nata);
-    const int edge = names.EdgeWidth;
-    const int q = RoundHalfEven(double(edge) * h / names.ReferenceHeight);
+    const int s = face.StandardClass;
+    const int q = face.EndWidth;
 
     // What shows through the pieces' transparent parts is whatever lies under the
     // button: the work picture starts transparent.
@@ -65,21 +65,21 @@ void TQorCardsButton::PaintButton(QPainter& painter, const QRect& rect, const Bu
     {
         QPainter p(&work);
         p.setRenderHint(QPainter::SmoothPixmapTransform, Smooth);
-        auto placeEnd = [&](const QString& name, int x) {
+        auto placeEnd = [&](const QString& name, const QRect& box) {
             QImage piece = Piece(name, Nata);
             if (piece.isNull()) return;
             if (s != 0 || !Smooth) {
-                p.drawImage(QRect(x, 0, q, h - 1), piece);
+                p.drawImage(box, piece);
             } else {
-                ResizePng(piece, q, h - 1);
-                p.drawImage(x, 0, piece);
+                ResizePng(piece, box.width(), box.height());
+                p.drawImage(box.topLeft(), piece);
             }
         };
-        placeEnd(names.Left, 0);
-        placeEnd(names.Right, w - q - 1);
-        if (s == 0 || colorSB_ == TColorSB::DCards || Nata) {
+        placeEnd(names.Left, face.Left);
+        placeEnd(names.Right, face.Right);
+        if (!face.GradientMiddle) {
             const QImage& middle = Piece(names.Middle, Nata);
-            if (!middle.isNull()) p.drawImage(QRect(q, 0, w - 2 * q, h - 1), middle);
+            if (!middle.isNull()) p.drawImage(face.Middle, middle);
         } else {
             const std::vector<QRgb>& gradient = ButtonGradient(h);
             for (int i = 1; i <= h - 1 && i <= int(gradient.size()); ++i) {
@@ -87,7 +87,7 @@ void TQorCardsButton::PaintButton(QPainter& painter, const QRect& rect, const Bu
                 const QRgb colour = colorSB_ == TColorSB::DRed && kLightSB_ == 0
                                         ? stored
                                         : TintColour(stored, colorSB_, kLightSB_);
-                p.fillRect(QRect(edge, i - 1, w - edge - 2 - edge + 1, 1), QColor(colour));
+                p.fillRect(QRect(face.Middle.left(), i - 1, face.Middle.width(), 1), QColor(colour));
             }
         }
         if (!Glyph.isNull() && Layout != GlyphLayout::Top) {

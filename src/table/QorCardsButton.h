@@ -1,6 +1,6 @@
 #pragma once
 
-#include "table/ButtonTint.h"
+#include "table/ButtonLook.h"
 
 #include <QColor>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "table/ButtonTint.h"
+#include "table/ButtonLook.h"
 
 #include "table/Rounding.h"
 
@@ -123,6 +123,20 @@ int StandardClass(int height) {
 int EndWidth(int height) {
     const ButtonPieces pieces = PiecesForHeight(height, false);
     return RoundHalfEven(double(pieces.EdgeWidth) * height / pieces.ReferenceHeight);
+}
+
+ButtonFaceLayout FaceLayout(int width, int height, TColorSB scheme, bool nata) {
+    ButtonFaceLayout face;
+    face.StandardClass = StandardClass(height);
+    const ButtonPieces pieces = PiecesForHeight(height, nata);
+    face.EndWidth = RoundHalfEven(double(pieces.EdgeWidth) * height / pieces.ReferenceHeight);
+    const int q = face.EndWidth;
+    face.Left = QRect(0, 0, q, height - 1);
+    face.Right = QRect(width - q - 1, 0, q, height - 1);
+    face.GradientMiddle = face.StandardClass != 0 && scheme != TColorSB::DCards && !nata;
+    face.Middle = face.GradientMiddle ? QRect(pieces.EdgeWidth, 0, width - 2 * pieces.EdgeWidth - 1, height - 1)
+                                      : QRect(q, 0, width - 2 * q, height - 1);
+    return face;
 }
 
 QColor OutlineColour(TColorSB scheme) {

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QRect>
 #include <QString>
 
 #include <cstdint>
@@ -38,6 +39,18 @@ ButtonPieces PiecesForHeight(int height, bool nata);
 int StandardClass(int height);
 // The end width q = [E x H / reference height].
 int EndWidth(int height);
+
+// Where the pieces of a W x H face go. The ends are q wide and one pixel short of the
+// height (the bottom row shows what lies under the button); the right end leaves the
+// last column free. The middle is the gradient at the standard heights (lines from x = E
+// to x = W - E - 2), otherwise the stretched middle piece.
+struct ButtonFaceLayout {
+    int StandardClass = 0;
+    int EndWidth = 0;
+    QRect Left, Right, Middle;
+    bool GradientMiddle = false;
+};
+ButtonFaceLayout FaceLayout(int width, int height, TColorSB scheme, bool nata);
 
 // The focus mark colours: the outline of the normal look and the dots of the
 // alternative look.
