@@ -28,6 +28,10 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
+# The compiler cache is shared by every checkout of this machine: paths are taken
+# relative to the checkout, so a fresh clone elsewhere still finds its objects.
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
+
 werror=OFF; [ "$mode" = test ] && werror=ON
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVESRIN_WERROR=$werror >/dev/null
 cmake --build build --parallel "$(nproc)"

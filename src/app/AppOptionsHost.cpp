@@ -11,33 +11,34 @@
 
 namespace vesrin {
 
+namespace {
+
+// The settings the picture loaders read and fall back on, paired with their copies.
+template <typename Copy>
+void EachPictureSetting(Settings& o, PictureChoice& c, Copy copy) {
+    copy(o.FaceSet, c.FaceSet);
+    copy(o.BackSet, c.BackSet);
+    copy(o.BackFixed, c.BackFixed);
+    copy(o.BackgroundNo, c.BackgroundNo);
+    copy(o.BackgroundTint, c.BackgroundTint);
+    copy(o.WindowSize, c.WindowSize);
+    copy(o.MenuDesign, c.MainMenuDesign);
+    copy(o.TableDesign, c.TableDesign);
+    copy(o.AuxDesignPurple, c.AuxDesignPurple);
+}
+
+} // namespace
+
 void TakePictureChoice(ProgramContext& context) {
-    const Settings& o = context.Options;
     PictureChoice& choice = context.Choice;
-    choice.FaceSet = o.FaceSet;
-    choice.BackSet = o.BackSet;
-    choice.BackFixed = o.BackFixed;
-    choice.BackgroundNo = o.BackgroundNo;
-    choice.BackgroundTint = o.BackgroundTint;
-    choice.WindowSize = o.WindowSize;
-    choice.MainMenuDesign = o.MenuDesign;
-    choice.TableDesign = o.TableDesign;
-    choice.AuxDesignPurple = o.AuxDesignPurple;
+    EachPictureSetting(context.Options, choice, [](auto& setting, auto& chosen) { chosen = setting; });
     choice.Scale = context.Scale.Scale;
     choice.TableWidth = context.Scale.TableWidth;
     choice.TableHeight = context.Scale.TableHeight;
 }
 
 void KeepPictureFallbacks(ProgramContext& context) {
-    Settings& o = context.Options;
-    const PictureChoice& choice = context.Choice;
-    o.FaceSet = choice.FaceSet;
-    o.BackSet = choice.BackSet;
-    o.BackgroundNo = choice.BackgroundNo;
-    o.BackgroundTint = choice.BackgroundTint;
-    o.MenuDesign = choice.MainMenuDesign;
-    o.TableDesign = choice.TableDesign;
-    o.AuxDesignPurple = choice.AuxDesignPurple;
+    EachPictureSetting(context.Options, context.Choice, [](auto& setting, auto& chosen) { setting = chosen; });
 }
 
 MissingLibraryNotice LibraryNotice(const ProgramContext& context, QWidget& window) {

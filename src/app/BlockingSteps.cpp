@@ -60,14 +60,19 @@ void BlockingSteps::Pause(int ms) {
 
 void BlockingSteps::StepPause(int ms) {
     // A step's pause is a millisecond or two: the pending repaints are handled and the
-    // rest of the time is slept, which keeps the steps' pace close to the pause itself.
-    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    // rest of the time is slept. The steps keep to a common clock, so that a sleep that
+    // overshoots is made up by the next one and a flight takes its steps times the pause;
+    // a flight held up for longer than a pause does not rush to catch up.
+    const auto pause = std::chrono::milliseconds(ms);
+    const auto now = std::chrono::steady_clock::now();
+    if (pacedUntil_ + pause < now) pacedUntil_ = now;
+    pacedUntil_ += pause;
     {
         Scope scope(*this);
         QCoreApplication::processEvents(WithoutInput);
     }
     lastProcessed_ = std::chrono::steady_clock::now();
-    std::this_thread::sleep_until(until);
+    std::this_thread::sleep_until(pacedUntil_);
 }
 
 void BlockingSteps::StepWithoutPause() {

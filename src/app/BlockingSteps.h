@@ -47,6 +47,7 @@ private:
 
     int depth_ = 0;
     std::chrono::steady_clock::time_point lastProcessed_{};
+    std::chrono::steady_clock::time_point pacedUntil_{};
     std::function<void()> after_;
 };
 

@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 
 namespace vesrin {
 
@@ -178,6 +179,9 @@ void TForm1::LayoutTable() {
         update();
     }
     for (TQorCardsButton* button : {Button7, Button8}) {
+        // A step that does not apply shows its caption in silver, so the player sees
+        // which of the two buttons leads on.
+        button->GrayDis = true;
         button->LightFont = true;
         button->ColorMouse = QColor(255, 255, 0);
         if (o.TableDesign == 2) {
@@ -430,6 +434,19 @@ void TForm1::closeEvent(QCloseEvent* event) {
 void TForm1::contextMenuEvent(QContextMenuEvent* event) {
     if (context_.State.CurrentScreen == Screen::Intro || context_.Blocking.Active()) return;
     PopupMenu1->exec(event->globalPos());
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (context_.Options.WindowSize != 2) return;
+    // The window manager tells the frame's size only once the window is up: the full
+    // screen table is fitted again to the client area that is really left.
+    QTimer::singleShot(300, this, [this] {
+        const QSize client = FullScreenClient();
+        if (context_.Options.WindowSize == 2 && MenuShown() &&
+            client != QSize(context_.Scale.TableWidth, context_.Scale.TableHeight))
+            ApplyWindowSize();
+    });
 }
 
 void TForm1::paintEvent(QPaintEvent* event) {

@@ -1,5 +1,6 @@
 #include "table/Attention.h"
 
+#include "table/QorCardsButton.h"
 #include "table/ResourceLibrary.h"
 
 #include <QDesktopServices>
@@ -75,7 +76,9 @@ AttentionBox::AttentionBox(QWidget* parent, const QString& line1, const QString&
     const int width = ClientWidthFor(widest, LabelLeft);
     for (int i = 0; i < 3; ++i) lines_[i]->setGeometry(LabelLeft, 2 + i * 20, width - LabelLeft - 4, 22);
 
-    ok_ = new QPushButton(okText, this);
+    auto* ok = new TQorCardsButton(okText, this);
+    ok->FontColor = Qt::white;
+    ok_ = ok;
     ok_->setFont(font);
     ok_->setDefault(true);
     ok_->setGeometry(5, ClientHeight - 28, width - 10, 26);

@@ -140,26 +140,21 @@ void ScoreTablet::Draw(int seat, int leadSign, bool repaint, int handValue, int 
         ClearFieldRect(TabletLeadField(scale));
     }
 
-    if (totalValue != KeepField) {
-        ClearFieldRect(TabletTotalField(scale));
-        if (totalValue != ClearField) {
-            QPainter p(&picture);
-            const QFont font = look.Fonts.Font(TextKind::Decor, look.Fonts.ScaleFontSize(scale.Len(30), TextKind::Decor));
-            const QString text = TabletTotalText(totalValue);
-            const QColor colour = resultsShown ? QColor(255, 0, 0) : QColor(255, 0, 255);
-            DrawTextAt(p, font, colour, CentredLeft(font, text, 0, scale.Len(155)), scale.Len(16), text);
-        }
-    }
-    if (handValue != KeepField) {
-        ClearFieldRect(TabletHandField(scale));
-        if (handValue != ClearField) {
-            QPainter p(&picture);
-            const QFont font = look.Fonts.Font(TextKind::Decor, look.Fonts.ScaleFontSize(scale.Len(20), TextKind::Decor));
-            const QString text = TabletHandText(handValue);
-            DrawTextAt(p, font, QColor(0, 0, 255), CentredLeft(font, text, scale.Len(105), scale.Len(142)),
-                       scale.Len(54), text);
-        }
-    }
+    // A value field: cleared, and unless the value is the clear command, written in the
+    // "decor" font centred between left and right.
+    auto writeField = [&](const QRect& field, int value, const QString& text, int size, QColor colour, int left,
+                          int right, int top) {
+        if (value == KeepField) return;
+        ClearFieldRect(field);
+        if (value == ClearField) return;
+        QPainter p(&picture);
+        const QFont font = look.Fonts.Font(TextKind::Decor, look.Fonts.ScaleFontSize(scale.Len(size), TextKind::Decor));
+        DrawTextAt(p, font, colour, CentredLeft(font, text, left, right), top, text);
+    };
+    writeField(TabletTotalField(scale), totalValue, TabletTotalText(totalValue), 30,
+               resultsShown ? QColor(255, 0, 0) : QColor(255, 0, 255), 0, scale.Len(155), scale.Len(16));
+    writeField(TabletHandField(scale), handValue, TabletHandText(handValue), 20, QColor(0, 0, 255), scale.Len(105),
+               scale.Len(142), scale.Len(54));
     element_.Refresh();
 }
 

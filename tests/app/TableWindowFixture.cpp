@@ -69,6 +69,24 @@ bool TableWindowTest::Step() {
     return false;
 }
 
+void TableWindowTest::StartAtAComputerSeatsTurn() {
+    for (std::uint64_t seed = 1; seed < 40; ++seed) {
+        StartGame(seed);
+        ASSERT_TRUE(PlayUntil([&] { return State().StartState == 2 && State().Phase >= 1 && State().Phase <= 4; }));
+        if (State().Phase != LocalSeat) return;
+    }
+    FAIL() << "no deal gave a computer seat the first move";
+}
+
+bool TableWindowTest::TableCentreIsClear() {
+    PictureElement& stol = *form->ImageStol;
+    const QImage centre = stol.Picture.copy();
+    stol.CopyBackground();
+    const bool clear = stol.Picture == centre;
+    stol.Picture = centre;
+    return clear;
+}
+
 bool TableWindowTest::PlayUntil(const std::function<bool()>& done, int limit) {
     for (int i = 0; i < limit; ++i) {
         if (done()) return true;

@@ -29,6 +29,11 @@ protected:
     // Steps until the condition holds; false when the game stood still first.
     bool PlayUntil(const std::function<bool()>& done, int limit = 5000);
 
+    // Starts games until one reaches trick play with a computer seat to move.
+    void StartAtAComputerSeatsTurn();
+    // The table centre shows nothing but the background.
+    bool TableCentreIsClear();
+
     GameState& State() { return context->State; }
 
     QTemporaryDir folder;

@@ -83,13 +83,8 @@ TEST_F(TableWindowTest, TheBottomHandShowsTheHandCursorOverPlayableCardsOnly) {
 
 TEST_F(TableWindowTest, AClickDuringAComputerSeatsTurnDoesNothing) {
     MakeWindow();
-    bool found = false;
-    for (std::uint64_t seed = 1; seed < 40 && !found; ++seed) {
-        StartGame(seed);
-        ASSERT_TRUE(PlayUntil([&] { return State().StartState == 2 && State().Phase >= 1 && State().Phase <= 4; }));
-        found = State().Phase != LocalSeat;
-    }
-    ASSERT_TRUE(found);
+    StartAtAComputerSeatsTurn();
+    ASSERT_NE(State().Phase, LocalSeat);
     const GameState before = State();
     ClickSlot(1);
     EXPECT_EQ(State().HandCount[4], before.HandCount[4]);
@@ -125,13 +120,8 @@ TEST_F(TableWindowTest, ARightClickOnATableCardSpeaksThatCard) {
 
 TEST_F(TableWindowTest, HeartbeatsThatFallDueDuringABlockingStepReturnAtOnce) {
     MakeWindow();
-    bool found = false;
-    for (std::uint64_t seed = 1; seed < 40 && !found; ++seed) {
-        StartGame(seed);
-        ASSERT_TRUE(PlayUntil([&] { return State().StartState == 2 && State().Phase >= 1 && State().Phase <= 4; }));
-        found = State().Phase != LocalSeat;
-    }
-    ASSERT_TRUE(found);
+    StartAtAComputerSeatsTurn();
+    ASSERT_NE(State().Phase, LocalSeat);
     const int trickPos = State().TrickPos;
     {
         BlockingSteps::Scope scope(context->Blocking);
@@ -288,11 +278,7 @@ TEST_F(TableWindowTest, TheTabletsShowTheTotalsAndThePanelTheRound) {
         tab.CopyBackground();
         EXPECT_NE(tab.Picture, background) << seat;
     }
-    // The table centre is clear after the last trick was swept.
-    PictureElement& stol = *form->ImageStol;
-    const QImage centre = stol.Picture.copy();
-    stol.CopyBackground();
-    EXPECT_EQ(stol.Picture, centre);
+    EXPECT_TRUE(TableCentreIsClear()) << "the last trick was swept";
 }
 
 } // namespace

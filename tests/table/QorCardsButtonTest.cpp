@@ -1,5 +1,8 @@
 #include "table/QorCardsButton.h"
 
+#include <QCoreApplication>
+#include <QFocusEvent>
+
 #include <gtest/gtest.h>
 
 namespace vesrin {
@@ -171,6 +174,43 @@ TEST(FocusMark, ColoursPerScheme) {
     EXPECT_EQ(OutlineColour(TColorSB::DCards), QColor(200, 175, 50));
     EXPECT_EQ(DotColour(TColorSB::DNavy), QColor(0, 255, 0));
     EXPECT_EQ(DotColour(TColorSB::DCards), QColor(220, 180, 255));
+}
+
+} // namespace
+} // namespace vesrin
+
+namespace vesrin {
+namespace {
+
+QRgb At(const QImage& face, int x, int y) { return face.pixel(x, y); }
+
+TEST(FocusMark, TheNormalLookDrawsAnOutlineTheOtherLookTwoDots) {
+    TQorCardsButton button;
+    button.resize(100, 30);
+    QFocusEvent focusIn(QEvent::FocusIn);
+    QCoreApplication::sendEvent(&button, &focusIn);
+    ASSERT_TRUE(button.IsFocused());
+    const ButtonDrawState focused{false, false, true};
+    // Class 1: the outline runs from (7, 4) to (93, 26), corners of 7 x 7.
+    const QImage face = button.Render(focused, Ground);
+    EXPECT_EQ(At(face, 50, 4), OutlineColour(TColorSB::DRed).rgb());
+    EXPECT_EQ(At(face, 50, 25), OutlineColour(TColorSB::DRed).rgb());
+    EXPECT_EQ(At(face, 7, 15), OutlineColour(TColorSB::DRed).rgb());
+    EXPECT_NE(At(button.Render({}, Ground), 50, 4), OutlineColour(TColorSB::DRed).rgb());
+    // Pressed, the mark moves with the face.
+    const QImage pressed = button.Render({true, false, true}, Ground);
+    EXPECT_EQ(At(pressed, 50, 5), OutlineColour(TColorSB::DRed).rgb());
+    // Without Kontur there is no mark.
+    button.Kontur = false;
+    EXPECT_EQ(button.Render(focused, Ground), button.Render({}, Ground));
+    button.Kontur = true;
+
+    // The other look: dots of diameter 4 at y [15 - 2] = 13, from x 10 and to x 90.
+    button.Nata = true;
+    const QImage dots = button.Render(focused, Ground);
+    EXPECT_EQ(At(dots, 11, 14), DotColour(TColorSB::DRed).rgb());
+    EXPECT_EQ(At(dots, 88, 14), DotColour(TColorSB::DRed).rgb());
+    EXPECT_NE(At(dots, 50, 4), OutlineColour(TColorSB::DRed).rgb());
 }
 
 } // namespace

@@ -3,7 +3,10 @@
 // end of the game. The local player's clicks go through the window's own handlers, with
 // the computer players' choices.
 //
-//   vesrin-table-shots --size N --out FOLDER [--speed S]
+//   vesrin-table-shots --size N --out FOLDER [--speed S] [--sound]
+//
+// --sound plays the sounds (when the machine has an audio output) and keeps the pauses,
+// so the game runs at its real pace.
 
 #include "app/ProgramContext.h"
 #include "app/TForm1.h"
@@ -126,6 +129,9 @@ int main(int argc, char** argv) {
     int size = 1;
     int speed = 6;
     QString folder = QStringLiteral(".");
+    bool withSound = false;
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--sound") == 0) withSound = true;
     for (int i = 1; i + 1 < argc; ++i) {
         if (std::strcmp(argv[i], "--size") == 0) size = std::atoi(argv[++i]);
         else if (std::strcmp(argv[i], "--out") == 0) folder = QString::fromLocal8Bit(argv[++i]);
@@ -138,12 +144,18 @@ int main(int argc, char** argv) {
     auto context = std::make_unique<ProgramContext>();
     context->Options.WindowSize = size;
     context->Options.Speed = speed;
-    context->Options.SoundOn = false;
+    context->Options.SoundOn = withSound;
     context->Options.Limit50 = true;
     context->Options.ShowHandsAtEnd = true;
     context->Places = LibraryPlaces::Beside(programFolder.path());
-    context->Sound = std::make_unique<SilentSoundPlayer>();
-    context->Blocking.InstantPauses = true;
+    if (withSound) {
+        const bool audible = ClipSoundPlayer::OutputAvailable();
+        std::printf("sound: %s\n", audible ? "played" : "silent, no audio output");
+        context->Sound = std::make_unique<ClipSoundPlayer>(context->Places, audible);
+    } else {
+        context->Sound = std::make_unique<SilentSoundPlayer>();
+    }
+    context->Blocking.InstantPauses = !withSound;
 
     TForm1 form(*context);
     context->State.CurrentScreen = Screen::Menu;
