@@ -110,7 +110,8 @@ void AppOptionsHost::ApplyFonts() {
 void AppOptionsHost::RetranslateMainWindow() { window_.RetranslateMainWindow(); }
 
 void AppOptionsHost::LanguageSelected() {
-    // The calendar's two pictures carry lettering; they come with the holiday calendar.
+    // The calendar's two pictures carry lettering.
+    if (window_.MenuShown()) window_.Menu->ShowCalendar();
 }
 
 void AppOptionsHost::ApplyButtonLook() { window_.ApplyButtonLook(); }

@@ -168,8 +168,8 @@ int MainMenu::RowMeasure(std::string_view text) const {
 void MainMenu::LayoutMainMenu() {
     const TableScale& scale = context_.Scale;
     if (parentWidget()) setGeometry(parentWidget()->rect());
-    // The calendar's pictures come with the holiday calendar; until then no day has one.
-    places_ = PlaceMainMenu(scale, 0);
+    ShowCalendar();
+    places_ = PlaceMainMenu(scale, CalendarShift());
 
     ImTitle->setGeometry(places_.ImTitle);
     ImTitle->SetPicture(Sized(QStringLiteral("GTitle"), places_.ImTitle.size()));

@@ -99,6 +99,10 @@ public:
     void TickMainMenu();
     void DrawClock();
     void DrawStatsPanel(int variant);
+    // The holiday calendar's two pictures beside the captions, and c of the side
+    // decorations; they come with the holiday calendar, until then no day has one.
+    void ShowCalendar() {}
+    int CalendarShift() const { return 0; }
 
     // The flame phase of the side decorations (advances one per tick).
     int FlamePhase() const { return flamePhase_; }

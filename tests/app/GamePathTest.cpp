@@ -1,6 +1,7 @@
 #include "ProgramFixture.h"
 
 #include "base/FileBytes.h"
+#include "records/CountWindow.h"
 #include "records/EndGameWindow.h"
 #include "records/History.h"
 #include "records/HistoryWindow.h"
@@ -162,6 +163,27 @@ TEST_F(GamePathTest, ChangingTheNameDuringAGameCarriesIntoTheRecords) {
     EXPECT_EQ(bob->Games, 6);
     EXPECT_TRUE(PasswordMatches(RosterLine(1), "new"));
     EXPECT_EQ(RosterLine(2), std::string(kEmptySlotLine)) << "the player is in the club once";
+}
+
+TEST_F(GamePathTest, TheCountWindowShowsTheRunningGame) {
+    files.WriteRecords(files.LocalFile(), {PlayerLine("Boris", 3.5, 45, -12, "b1")});
+    MakeProgram();
+    EXPECT_FALSE(form->GenCount->isEnabled()) << "no game, no count";
+    LogInThrough(Menu().ProfileButtons[0], {}, QStringLiteral("b1"));
+    ASSERT_TRUE(form->GenCount->isEnabled());
+    QString game, cycle, start;
+    ModalScript script({[&](QWidget& window) {
+        auto& count = dynamic_cast<TFormCount&>(window);
+        game = count.ValueText(0);
+        cycle = count.ValueText(1);
+        start = count.ValueText(2);
+        QTest::mouseClick(count.OkButton(), Qt::LeftButton);
+    }});
+    form->GenCount->trigger();
+    ASSERT_TRUE(script.Done());
+    EXPECT_EQ(game.trimmed(), QStringLiteral("46"));
+    EXPECT_EQ(cycle.trimmed(), QStringLiteral("6"));
+    EXPECT_EQ(start.trimmed(), QStringLiteral("-12"));
 }
 
 } // namespace

@@ -2,12 +2,14 @@
 
 #include "app/MenuTexts.h"
 #include "app/SideWindows.h"
+#include "settings/SpeedDialog.h"
 #include "records/RecordsFile.h"
 #include "records/Roster.h"
 #include "records/WindowWords.h"
 #include "table/Attention.h"
 
 #include <QLabel>
+#include <QSlider>
 #include <QTest>
 
 namespace vesrin::test {
@@ -128,6 +130,18 @@ TEST_F(MainMenuTest, CornerIconsShowTheirBalloonsAndUnbuiltOnesDoNothingElse) {
     QTest::mouseClick(Menu().ImTR, Qt::LeftButton);
     EXPECT_EQ(said, QStringLiteral("Log in to your account!"));
     EXPECT_EQ(TimesPlayed("WOpenFo"), 1);
+}
+
+TEST_F(MainMenuTest, TheSpeedItemOpensTheSpeedDialog) {
+    MakeProgram();
+    ModalScript script({[](QWidget& window) {
+        auto& speed = dynamic_cast<TFormSpeed&>(window);
+        speed.TrackBar1->setValue(2);
+        speed.accept();
+    }});
+    form->MSpeed->trigger();
+    ASSERT_TRUE(script.Done());
+    EXPECT_EQ(context->Options.Speed, 2);
 }
 
 TEST(HelpPage, IsFoundBesideTheProgramOrInTheInstallationContent) {
