@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/BlockingSteps.h"
+#include "app/ProgramFiles.h"
 #include "app/SoundPlayer.h"
 #include "engine/EngineObserver.h"
 #include "engine/GameState.h"
@@ -28,6 +29,8 @@ struct ProgramHooks {
     std::function<void(const GameState&)> GameAbandoned;
     // The window closes: the settings are written.
     std::function<void(const Settings&)> SaveSettings;
+    // The first paint of the main window: the one-time start-up sequence.
+    std::function<void()> StartUp;
 };
 
 // The process-wide state of the program: created once by ProgramMain, passed by
@@ -46,6 +49,13 @@ struct ProgramContext {
     ProgramHooks Hooks;
     // Tests: flights land at once (pauses are made instant in Blocking).
     bool InstantFlights = false;
+
+    // --- start-up, main menu and records ---
+    ProgramFiles Files;
+    LoggedInPlayer Player;
+    HistoryViewerMemory History;
+    // The code the program ends with (a refused start ends it with 1).
+    int ExitCode = 0;
 };
 
 } // namespace vesrin

@@ -1,8 +1,9 @@
 #include "app/TForm1.h"
 
+#include "app/AppOptionsHost.h"
 #include "app/ClickEffect.h"
-#include "app/MenuPlaceholder.h"
-#include "base/Cp1251.h"
+#include "app/MainMenu.h"
+#include "app/StartPicture.h"
 #include "table/Attention.h"
 #include "table/WordText.h"
 
@@ -35,20 +36,6 @@ QColor WindowColour(const Settings& options) {
     return tints[std::clamp(options.BackgroundTint, 0, 6)];
 }
 
-// The settings the picture loaders read and fall back on, paired with their copies.
-template <typename Copy>
-void EachPictureSetting(Settings& o, PictureChoice& c, Copy copy) {
-    copy(o.FaceSet, c.FaceSet);
-    copy(o.BackSet, c.BackSet);
-    copy(o.BackFixed, c.BackFixed);
-    copy(o.BackgroundNo, c.BackgroundNo);
-    copy(o.BackgroundTint, c.BackgroundTint);
-    copy(o.WindowSize, c.WindowSize);
-    copy(o.MenuDesign, c.MainMenuDesign);
-    copy(o.TableDesign, c.TableDesign);
-    copy(o.AuxDesignPurple, c.AuxDesignPurple);
-}
-
 } // namespace
 
 TForm1::TForm1(ProgramContext& context, QWidget* parent)
@@ -58,7 +45,9 @@ TForm1::TForm1(ProgramContext& context, QWidget* parent)
     setWindowTitle(WordText(Word::TitleMixed, language));
     setAttribute(Qt::WA_OpaquePaintEvent);
 
-    menu_ = new MenuPlaceholder(this);
+    Menu = new MainMenu(this, context_, balloons_);
+    Menu->hide();
+    host_ = std::make_unique<AppOptionsHost>(*this, context_);
     for (int seat = 1; seat <= 4; ++seat) ImageCards[seat] = MakeElement(QStringLiteral("ImageCards%1").arg(seat));
     for (int seat = 1; seat <= 4; ++seat) ImageTab[seat] = MakeElement(QStringLiteral("ImageTab%1").arg(seat));
     for (int seat = 1; seat <= 4; ++seat) ImageSay[seat] = MakeElement(QStringLiteral("ImageSay%1").arg(seat));
@@ -75,14 +64,9 @@ TForm1::TForm1(ProgramContext& context, QWidget* parent)
     Button8->setObjectName(QStringLiteral("Button8"));
     connect(Button7, &QPushButton::clicked, this, &TForm1::Button7Click);
     connect(Button8, &QPushButton::clicked, this, &TForm1::Button8Click);
-    connect(menu_->Button6, &QPushButton::clicked, this, [this] { StartGame(6); });
-    connect(menu_->Button11, &QPushButton::clicked, this, &QWidget::close);
-
     PopupMenu1 = new QMenu(this);
     Quit = PopupMenu1->addAction(WordText(Word::MenuExitToMenu, language));
     connect(Quit, &QAction::triggered, this, &TForm1::QuitClick);
-    // The count window and the name change belong to the records windows, which add
-    // these items to the menu.
     GenCount = new QAction(WordText(Word::MenuGeneralScore, language), this);
     ChangeName = new QAction(WordText(Word::MenuChangeName, language), this);
     for (QAction* item : {Quit, GenCount, ChangeName}) item->setEnabled(false);
@@ -99,16 +83,12 @@ TForm1::TForm1(ProgramContext& context, QWidget* parent)
     ImageKon->MouseEnter = [this] { ShowPanelBalloon(); };
     ImageKon->MouseLeave = [this] { balloons_.CloseAll(); };
 
-    const bool own = context_.Options.OwnCursor;
-    arrowCursor_ = own ? OwnCursor(QStringLiteral("CurArrow"), QPoint(1, 1), Qt::ArrowCursor) : QCursor(Qt::ArrowCursor);
-    handCursor_ =
-        own ? OwnCursor(QStringLiteral("CurHand"), QPoint(9, 1), Qt::PointingHandCursor) : QCursor(Qt::PointingHandCursor);
-    setCursor(arrowCursor_);
-    for (QWidget* clickable : {static_cast<QWidget*>(Button7), static_cast<QWidget*>(Button8),
-                               static_cast<QWidget*>(menu_->Button6), static_cast<QWidget*>(menu_->Button11)})
-        clickable->setCursor(handCursor_);
+    ConnectMenus();
+    ApplyCursors();
 
-    AskYesNo = [this, language](const QString& text) {
+    AskYesNo = [this](const QString& text) {
+        // The language may have changed since the window was made.
+        const Language language = LanguageFromIndex(context_.Options.Language).value_or(Language::English);
         QMessageBox box(QMessageBox::Question, windowTitle(), text, QMessageBox::NoButton, this);
         QPushButton* yes = box.addButton(WordText(Word::RuleYes, language), QMessageBox::YesRole);
         box.addButton(WordText(Word::RuleNo, language), QMessageBox::NoRole);
@@ -122,6 +102,19 @@ TForm1::TForm1(ProgramContext& context, QWidget* parent)
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::ApplyCursors() {
+    const bool own = context_.Options.OwnCursor;
+    arrowCursor_ = own ? OwnCursor(QStringLiteral("CurArrow"), QPoint(1, 1), Qt::ArrowCursor) : QCursor(Qt::ArrowCursor);
+    handCursor_ =
+        own ? OwnCursor(QStringLiteral("CurHand"), QPoint(9, 1), Qt::PointingHandCursor) : QCursor(Qt::PointingHandCursor);
+    setCursor(arrowCursor_);
+    // Everything that reacts to a click shows the hand.
+    for (TQorCardsButton* button : findChildren<TQorCardsButton*>()) button->setCursor(handCursor_);
+    for (MenuPicture* picture : Menu->findChildren<MenuPicture*>())
+        picture->setCursor(picture->Click ? handCursor_ : arrowCursor_);
+    Menu->Panel4->setCursor(arrowCursor_);
+}
 
 PictureElement* TForm1::MakeElement(const QString& name) {
     auto* element = new PictureElement(this, context_.Stores.TableBackground, name);
@@ -140,28 +133,15 @@ void TForm1::ApplyWindowSize() {
     Settings& o = context_.Options;
     context_.Scale = TableScaleFor(o.WindowSize, FullScreenClient());
     o.WindowSize = context_.Scale.WindowSize;
-    PictureChoice& choice = context_.Choice;
-    EachPictureSetting(o, choice, [](auto& setting, auto& chosen) { chosen = setting; });
-    choice.Scale = context_.Scale.Scale;
-    choice.TableWidth = context_.Scale.TableWidth;
-    choice.TableHeight = context_.Scale.TableHeight;
-
-    const Language language = LanguageFromIndex(o.Language).value_or(Language::English);
-    MissingLibraryNotice notice;
-    notice.MissingFileWord = WordText(Word::FileCantFind, language);
-    notice.Show = [this](const QString& line) { ShowAttention(this, line); };
-    PictureLoader loader(context_.Stores, context_.Cards, choice, context_.Places, notice);
+    TakePictureChoice(context_);
+    PictureLoader loader(context_.Stores, context_.Cards, context_.Choice, context_.Places, LibraryNotice(context_, *this));
     loader.LoadBackground(o.MenuDesign == 2);
     SetCardCells(context_.Cards, context_.Scale.Scale);
     loader.LoadFaces();
     // The fallbacks of a missing library go into the settings, so it is reported once.
-    EachPictureSetting(o, choice, [](auto& setting, auto& chosen) { setting = chosen; });
+    KeepPictureFallbacks(context_);
     if (o.WindowSize != 1) o.SaveGif = false;
-
-    for (std::size_t kind = 0; kind < 4; ++kind) {
-        context_.Fonts.Names[kind] = QString::fromStdString(Cp1251ToUtf8(o.FontName[kind]));
-        context_.Fonts.Percent[kind] = o.FontPercent[kind];
-    }
+    TakeFontSettings(context_);
     setFixedSize(context_.Scale.TableWidth, context_.Scale.TableHeight);
     if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
         const QRect available = screen->availableGeometry();
@@ -182,15 +162,16 @@ void TForm1::ApplyMainFonts() {
     const double k = scale.WindowSize == 1 ? 1.0 : 0.9;
     const int height = RoundHalfEven(context_.Fonts.ScaleFontSize(20, TextKind::Decor) * scale.Scale * k);
     const QFont font = context_.Fonts.Font(TextKind::Decor, height, true);
-    for (TQorCardsButton* button : {Button7, Button8, menu_->Button6, menu_->Button11}) {
+    for (TQorCardsButton* button : {Button7, Button8}) {
         button->setFont(font);
         button->Nata = context_.Options.NewButtons;
         button->update();
     }
+    Menu->ApplyFonts(font);
 }
 
 void TForm1::LayoutTable() {
-    menu_->hide();
+    Menu->hide();
     const Settings& o = context_.Options;
     if (o.MenuDesign != o.TableDesign) {
         PictureLoader loader(context_.Stores, context_.Cards, context_.Choice, context_.Places, {});
@@ -230,13 +211,10 @@ void TForm1::ClearTable() {
 }
 
 void TForm1::LayoutMainMenu() {
-    const TableScale& scale = context_.Scale;
-    menu_->Layout(scale.ScaleX, scale.ScaleY, scale.Scale, Button7->font());
-    const Language language = LanguageFromIndex(context_.Options.Language).value_or(Language::English);
-    menu_->Button6->setText(WordText(Word::MainNewPlayer, language));
-    menu_->Button11->setText(WordText(Word::MainExit, language));
-    menu_->show();
-    menu_->lower();
+    Image1->hide();
+    Menu->LayoutMainMenu();
+    Menu->show();
+    Menu->lower();
 }
 
 void TForm1::StartGame(int profileSlot) {
@@ -245,7 +223,6 @@ void TForm1::StartGame(int profileSlot) {
     GameState& s = context_.State;
     const Settings& o = context_.Options;
     s.ProfileSlot = profileSlot;
-    PlayEffect("WOpenFo");
     ClearTable();
     Timer1.stop();
     s.Timer1.Running = false;
@@ -262,6 +239,8 @@ void TForm1::Timer1Timer() {
     // A tick that falls due while a flight, a pause or a question runs is skipped.
     if (context_.Blocking.Active()) return;
     BlockingSteps::Scope scope(context_.Blocking);
+    if (context_.State.CurrentScreen == Screen::Intro) Image1->Tick();
+    if (MenuShown()) Menu->TickMainMenu();
     if (context_.State.InGame()) flow_->Heartbeat();
 }
 
@@ -453,7 +432,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::contextMenuEvent(QContextMenuEvent* event) {
-    if (!context_.State.InGame() || context_.Blocking.Active()) return;
+    if (context_.State.CurrentScreen == Screen::Intro || context_.Blocking.Active()) return;
     PopupMenu1->exec(event->globalPos());
 }
 
@@ -464,13 +443,18 @@ void TForm1::showEvent(QShowEvent* event) {
     // screen table is fitted again to the client area that is really left.
     QTimer::singleShot(300, this, [this] {
         const QSize client = FullScreenClient();
-        if (context_.Options.WindowSize == 2 && !context_.State.InGame() &&
+        if (context_.Options.WindowSize == 2 && MenuShown() &&
             client != QSize(context_.Scale.TableWidth, context_.Scale.TableHeight))
             ApplyWindowSize();
     });
 }
 
 void TForm1::paintEvent(QPaintEvent* event) {
+    // The first paint runs the start-up, right after this paint is over.
+    if (startUpPending_ && context_.Hooks.StartUp) {
+        startUpPending_ = false;
+        QTimer::singleShot(0, this, [this] { context_.Hooks.StartUp(); });
+    }
     QPainter p(this);
     const QRect r = event->rect();
     p.fillRect(r, WindowColour(context_.Options));

@@ -4,6 +4,7 @@
 #include "app/TableView.h"
 #include "engine/GameFlow.h"
 #include "players/DecisionListPlayers.h"
+#include "settings/OptionsHost.h"
 #include "table/FlightLayer.h"
 #include "table/HintBalloon.h"
 #include "table/PictureElement.h"
@@ -12,6 +13,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QTimer>
+#include <QUrl>
 #include <QWidget>
 
 #include <functional>
@@ -20,7 +22,9 @@
 
 namespace vesrin {
 
-class MenuPlaceholder;
+class AppOptionsHost;
+class MainMenu;
+class StartPicture;
 
 // The main window: one fixed-layout surface of the scaled 760 x 500 design that shows
 // the main menu and the card table. Every table element is a picture of its own over
@@ -65,7 +69,7 @@ public:
     void LayoutTable();
     // ClearTable: hides every table element (a game is being prepared or left).
     void ClearTable();
-    // LayoutMainMenu: the main menu (a placeholder until the real menu is built).
+    // LayoutMainMenu: hides the start picture and places and fills the main menu.
     void LayoutMainMenu();
 
     // Starts a game from the menu for a profile slot (6: a new player): the step after a
@@ -101,6 +105,55 @@ public:
     // The screen the window shows: the menu or the table.
     bool MenuShown() const { return context_.State.CurrentScreen == Screen::Menu; }
 
+    // --- the start picture, the main menu and the program's menu items ---
+    // (MenuHandlers.cpp, with StartPicture, MainMenu, AppOptionsHost and AppRecords)
+    StartPicture* Image1 = nullptr;
+    MainMenu* Menu = nullptr;
+    QAction* MSpeed = nullptr;
+    QAction* Help = nullptr;
+    QAction* About = nullptr;
+    QAction* MRadio = nullptr;
+    QAction* MChat = nullptr;
+    OptionsHost& Host();
+
+    // The start picture is shown once the start-up has composed it; a click or a key
+    // leaves it for the main menu.
+    void ShowStartPicture();
+    void LeaveStartPicture();
+    // Ends the program during the start-up (an unusable records file): the window
+    // closes with the given exit code.
+    void EndProgram(int exitCode);
+
+    void ProfileButtonClick(int slot); // Button1Click..Button5Click
+    void Button6Click();
+    void Button9Click();
+    void Button10Click();
+    void Button11Click();
+    void BHistoryClick();
+    void BModeClick();
+    void GenCountClick();
+    void ChangeNameClick();
+    void MSpeedClick();
+    void HelpClick();
+    void AboutClick();
+    void MRadioClick();
+    void MChatClick();
+    void ImHpClick();
+    void ImTRClick();
+
+    // Steps 2 to 5 of switching the language: caption, menu words, the club header, the
+    // caption pictures and the pop-up menu.
+    void RetranslateMainWindow();
+    // The new-buttons look on every owner-drawn button of the window.
+    void ApplyButtonLook();
+    // The arrow and hand cursors of the cursor setting on the window and its controls.
+    void ApplyCursors();
+    const QCursor& ArrowPointer() const { return arrowCursor_; }
+    const QCursor& HandPointer() const { return handCursor_; }
+
+    // Opens a document or address (the help page); replaceable for tests.
+    std::function<void(const QUrl& address)> OpenUrl;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -108,6 +161,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void ConnectMenus();
+
     PictureElement* MakeElement(const QString& name);
     void LeaveToMenu();
     void PlayEffect(std::string_view name);
@@ -123,7 +178,8 @@ private:
     FlightLayer* layer_ = nullptr;
     CardFlight flight_;
     HintBalloons balloons_;
-    MenuPlaceholder* menu_ = nullptr;
+    std::unique_ptr<AppOptionsHost> host_;
+    bool startUpPending_ = true;
     Qt::CursorShape bottomCursor_ = Qt::ArrowCursor;
     QCursor arrowCursor_;
     QCursor handCursor_;

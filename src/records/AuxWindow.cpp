@@ -32,7 +32,7 @@ void AuxWindow::PlaceOkButtonLast(QPushButton& ok, int contentWidth, int top) {
 }
 
 QFont AuxWindow::DecorFont(int height, bool bold) const {
-    return KindFont(settings(), FontKind::Decor, height, bold);
+    return ScaledKindFont(settings(), FontKind::Decor, height, bold);
 }
 
 void AuxWindow::StyleLabel(QLabel& label, int height, bool bold, const QColor& colour) const {

@@ -32,10 +32,10 @@ struct GreyLayout {
     int Header;
     int Bar;
 };
-GreyLayout GreyLayoutOf(AuxLook look) {
+GreyLayout GreyLayoutOf(AuxWindowLook look) {
     switch (look) {
-    case AuxLook::Concise: return {48, 55};
-    case AuxLook::Ribbons: return {90, 108};
+    case AuxWindowLook::Concise: return {48, 55};
+    case AuxWindowLook::Ribbons: return {90, 108};
     default: return {64, 73};
     }
 }
@@ -66,7 +66,7 @@ QImage CaptionRibbon(int clientWidth, int wordWidth) {
 
 } // namespace
 
-QFont KindFont(const Settings& settings, FontKind kind, int height, bool bold) {
+QFont ScaledKindFont(const Settings& settings, FontKind kind, int height, bool bold) {
     const auto index = std::size_t(kind);
     const int percent = settings.FontPercent[index];
     return FontWithHeight(FileText(settings.FontName[index]), RoundHalfEven(double(height) * percent / 100.0), bold);
@@ -109,30 +109,30 @@ AuxDesign ResolveAuxDesign(const RecordsWindowContext& context, const AuxPicture
     const QString library = QString::fromLatin1(kGraphicsLibraryName);
     const QString code = CodeOf(settings);
     AuxDesign design;
-    design.Look = settings.AuxDesignPurple ? AuxLook::Purple
-                  : settings.AuxDesign >= 1 && settings.AuxDesign <= 3 ? AuxLook(settings.AuxDesign)
-                                                                        : AuxLook::Aristocratic;
+    design.Look = settings.AuxDesignPurple ? AuxWindowLook::Purple
+                  : settings.AuxDesign >= 1 && settings.AuxDesign <= 3 ? AuxWindowLook(settings.AuxDesign)
+                                                                        : AuxWindowLook::Aristocratic;
 
     bool pictures = true;
-    if (design.Look == AuxLook::Purple && !names.Form.isEmpty()) {
+    if (design.Look == AuxWindowLook::Purple && !names.Form.isEmpty()) {
         pictures = LoadJpegFromLibrary(names.Form, library, design.Background, context.Libraries) &&
                    LoadPngFromLibrary(names.Form + code, library, design.Header, context.Libraries);
-    } else if (design.Look == AuxLook::Concise && !names.Inscription.isEmpty()) {
+    } else if (design.Look == AuxWindowLook::Concise && !names.Inscription.isEmpty()) {
         pictures = LoadPngFromLibrary(names.Inscription + code, library, design.Header, context.Libraries);
-    } else if (design.Look == AuxLook::Ribbons && !names.Form.isEmpty()) {
+    } else if (design.Look == AuxWindowLook::Ribbons && !names.Form.isEmpty()) {
         pictures = LoadPngFromLibrary(names.Form + code, library, design.Header, context.Libraries);
     }
     if (!pictures) {
         settings.AuxDesignPurple = false;
         settings.AuxDesign = 2;
         design = AuxDesign{};
-        design.Look = AuxLook::Aristocratic;
+        design.Look = AuxWindowLook::Aristocratic;
         if (context.MissingLibrary)
             context.MissingLibrary(WordText(settings, Word::FileCantFind) + QLatin1Char(' ') + library);
     }
 
     design.Buttons.Nata = settings.NewButtons;
-    if (design.Look == AuxLook::Purple) {
+    if (design.Look == AuxWindowLook::Purple) {
         design.Ground = QColor(0, 0, 0);
         design.Text = kGold;
         design.Buttons.Cards = true;
@@ -156,7 +156,7 @@ void PaintAuxDesign(QPainter& painter, const AuxDesign& design, const Settings& 
     const QString word = headerWord.toUpper();
     painter.fillRect(QRect(QPoint(0, 0), client), design.Ground);
 
-    if (design.Look == AuxLook::Purple) {
+    if (design.Look == AuxWindowLook::Purple) {
         if (!design.Background.isNull()) {
             painter.drawImage(QRect(QPoint(0, 0), client), design.Background);
         } else {
@@ -169,22 +169,22 @@ void PaintAuxDesign(QPainter& painter, const AuxDesign& design, const Settings& 
             painter.drawImage(0, 0, design.Header);
         } else {
             DrawRibbonWord(painter, QRect(10, 8, width - 20, design.HeaderHeight - 16), word,
-                           KindFont(settings, FontKind::Serif, 36, true), kGold, QColor(60, 20, 90));
+                           ScaledKindFont(settings, FontKind::Serif, 36, true), kGold, QColor(60, 20, 90));
         }
         return;
     }
 
-    const QFont ribbonFont = KindFont(settings, FontKind::Serif, 40, true);
+    const QFont ribbonFont = ScaledKindFont(settings, FontKind::Serif, 40, true);
     switch (design.Look) {
-    case AuxLook::Concise:
+    case AuxWindowLook::Concise:
         if (!design.Header.isNull()) {
             painter.drawImage((width - design.Header.width()) / 2, 0, design.Header);
         } else {
             DrawRibbonWord(painter, QRect(10, 4, width - 20, design.HeaderHeight - 8), word,
-                           KindFont(settings, FontKind::Serif, 34, true), QColor(128, 0, 0), QColor(230, 200, 200));
+                           ScaledKindFont(settings, FontKind::Serif, 34, true), QColor(128, 0, 0), QColor(230, 200, 200));
         }
         break;
-    case AuxLook::Ribbons: {
+    case AuxWindowLook::Ribbons: {
         // The ribbon stretches to hold the word when the window has no lettered picture.
         const QImage ribbon = BuiltInPicture(QStringLiteral("GLenta280x090"));
         const int wordWidth = QFontMetrics(ribbonFont).horizontalAdvance(word);

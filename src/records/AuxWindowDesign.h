@@ -19,7 +19,7 @@ namespace vesrin {
 // purple one. A window resolves its design each time it sets its texts; the header
 // pictures with lettering carry the language code in their names.
 
-enum class AuxLook { Concise = 1, Aristocratic = 2, Ribbons = 3, Purple = 4 };
+enum class AuxWindowLook { Concise = 1, Aristocratic = 2, Ribbons = 3, Purple = 4 };
 
 // The pictures a window takes from "QorCGraph1.dll", by the family names of the
 // secondary windows; a window without pictures of its own leaves them empty and
@@ -47,7 +47,7 @@ QPushButton* MakeWindowButton(QWidget* parent);
 void StyleWindowButton(QPushButton& button, const WindowButtonLook& look, const QFont& font);
 
 struct AuxDesign {
-    AuxLook Look = AuxLook::Aristocratic;
+    AuxWindowLook Look = AuxWindowLook::Aristocratic;
     QColor Ground;       // the window's colour
     QColor Text;         // the colour of its texts
     WindowButtonLook Buttons;
@@ -73,7 +73,7 @@ void PaintAuxDesign(QPainter& painter, const AuxDesign& design, const Settings& 
 
 // A font of a font kind of the settings whose character cell is `height` pixels,
 // scaled by the kind's percentage.
-QFont KindFont(const Settings& settings, FontKind kind, int height, bool bold = false);
+QFont ScaledKindFont(const Settings& settings, FontKind kind, int height, bool bold = false);
 // The font made smaller until text fits in width (not below 8 pixels).
 QFont FitFontToWidth(QFont font, const QString& text, int width);
 

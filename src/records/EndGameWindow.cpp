@@ -137,7 +137,7 @@ void TFormEndGame::SetTexts() {
         QLabel& line = *lines_[i];
         const bool first = i == 0;
         StyleLabel(line, first ? 26 : 20, true,
-                   first && Design().Look != AuxLook::Purple ? QColor(200, 0, 0) : QColor());
+                   first && Design().Look != AuxWindowLook::Purple ? QColor(200, 0, 0) : QColor());
         line.setFont(FitFontToWidth(line.font(), line.text(), kWidth - 20));
         line.setGeometry(10, top, kWidth - 20, kLineHeight);
         top += kLineHeight;
@@ -150,7 +150,7 @@ void TFormEndGame::SetTexts() {
         QImage coin = BuiltInPicture(QStringLiteral("GQors128"));
         if (!coin.isNull()) {
             QPainter painter(&coin);
-            painter.setFont(KindFont(s, FontKind::Serif, 54, true));
+            painter.setFont(ScaledKindFont(s, FontKind::Serif, 54, true));
             painter.setPen(QColor(120, 80, 0));
             painter.drawText(coin.rect(), Qt::AlignCenter, QString::number(report_.Bonus));
         }

@@ -117,12 +117,17 @@ QImage Title() {
     QImage image = Blank(600, 160);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    // The plaque under the three best results of the top ten: its middle stays free for
+    // their rows, the suits stand at its two ends.
     Panel(p, QRectF(4, 4, 592, 152), 30, QColor(120, 10, 20, 220), QColor(60, 0, 10, 220), QColor(220, 180, 70), 5);
-    OutlinedText(p, QRectF(0, 10, 600, 110), "VESRIN", SerifBold(100), QColor(250, 214, 90), QColor(90, 40, 0), 6);
+    p.setPen(QPen(QColor(220, 180, 70, 160), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(16, 16, 568, 128), 22, 22);
     const Suit suits[] = {Suit::Heart, Suit::Club, Suit::Diamond, Suit::Spade};
+    const QPointF spots[] = {{58, 56}, {58, 106}, {542, 56}, {542, 106}};
     for (int i = 0; i < 4; ++i) {
         const QColor c = IsRed(suits[i]) ? QColor(255, 90, 90) : QColor(250, 240, 220);
-        p.fillPath(SuitAt(suits[i], QPointF(225 + i * 50, 134), 24), c);
+        p.fillPath(SuitAt(suits[i], spots[i], 34), c);
     }
     return image;
 }
