@@ -32,10 +32,10 @@ struct GreyLayout {
     int Header;
     int Bar;
 };
-GreyLayout GreyLayoutOf(AuxWindowLook look) {
+GreyLayout GreyLayoutOf(AuxLook look) {
     switch (look) {
-    case AuxWindowLook::Concise: return {48, 55};
-    case AuxWindowLook::Ribbons: return {90, 108};
+    case AuxLook::Design1: return {48, 55};
+    case AuxLook::Design3: return {90, 108};
     default: return {64, 73};
     }
 }
@@ -109,30 +109,28 @@ AuxDesign ResolveAuxDesign(const RecordsWindowContext& context, const AuxPicture
     const QString library = QString::fromLatin1(kGraphicsLibraryName);
     const QString code = CodeOf(settings);
     AuxDesign design;
-    design.Look = settings.AuxDesignPurple ? AuxWindowLook::Purple
-                  : settings.AuxDesign >= 1 && settings.AuxDesign <= 3 ? AuxWindowLook(settings.AuxDesign)
-                                                                        : AuxWindowLook::Aristocratic;
+    design.Look = AuxLookOf(settings);
 
     bool pictures = true;
-    if (design.Look == AuxWindowLook::Purple && !names.Form.isEmpty()) {
+    if (design.Look == AuxLook::Purple && !names.Form.isEmpty()) {
         pictures = LoadJpegFromLibrary(names.Form, library, design.Background, context.Libraries) &&
                    LoadPngFromLibrary(names.Form + code, library, design.Header, context.Libraries);
-    } else if (design.Look == AuxWindowLook::Concise && !names.Inscription.isEmpty()) {
+    } else if (design.Look == AuxLook::Design1 && !names.Inscription.isEmpty()) {
         pictures = LoadPngFromLibrary(names.Inscription + code, library, design.Header, context.Libraries);
-    } else if (design.Look == AuxWindowLook::Ribbons && !names.Form.isEmpty()) {
+    } else if (design.Look == AuxLook::Design3 && !names.Form.isEmpty()) {
         pictures = LoadPngFromLibrary(names.Form + code, library, design.Header, context.Libraries);
     }
     if (!pictures) {
         settings.AuxDesignPurple = false;
         settings.AuxDesign = 2;
         design = AuxDesign{};
-        design.Look = AuxWindowLook::Aristocratic;
+        design.Look = AuxLook::Design2;
         if (context.MissingLibrary)
             context.MissingLibrary(WordText(settings, Word::FileCantFind) + QLatin1Char(' ') + library);
     }
 
     design.Buttons.Nata = settings.NewButtons;
-    if (design.Look == AuxWindowLook::Purple) {
+    if (design.Look == AuxLook::Purple) {
         design.Ground = QColor(0, 0, 0);
         design.Text = kGold;
         design.Buttons.Cards = true;
@@ -156,7 +154,7 @@ void PaintAuxDesign(QPainter& painter, const AuxDesign& design, const Settings& 
     const QString word = headerWord.toUpper();
     painter.fillRect(QRect(QPoint(0, 0), client), design.Ground);
 
-    if (design.Look == AuxWindowLook::Purple) {
+    if (design.Look == AuxLook::Purple) {
         if (!design.Background.isNull()) {
             painter.drawImage(QRect(QPoint(0, 0), client), design.Background);
         } else {
@@ -176,7 +174,7 @@ void PaintAuxDesign(QPainter& painter, const AuxDesign& design, const Settings& 
 
     const QFont ribbonFont = ScaledKindFont(settings, FontKind::Serif, 40, true);
     switch (design.Look) {
-    case AuxWindowLook::Concise:
+    case AuxLook::Design1:
         if (!design.Header.isNull()) {
             painter.drawImage((width - design.Header.width()) / 2, 0, design.Header);
         } else {
@@ -184,7 +182,7 @@ void PaintAuxDesign(QPainter& painter, const AuxDesign& design, const Settings& 
                            ScaledKindFont(settings, FontKind::Serif, 34, true), QColor(128, 0, 0), QColor(230, 200, 200));
         }
         break;
-    case AuxWindowLook::Ribbons: {
+    case AuxLook::Design3: {
         // The ribbon stretches to hold the word when the window has no lettered picture.
         const QImage ribbon = BuiltInPicture(QStringLiteral("GLenta280x090"));
         const int wordWidth = QFontMetrics(ribbonFont).horizontalAdvance(word);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/RecordsWindowContext.h"
+#include "settings/DialogDesigns.h"
 
 #include <QColor>
 #include <QFont>
@@ -14,12 +15,10 @@ class QWidget;
 
 namespace vesrin {
 
-// The looks of the secondary windows, as the option "Auxiliary Window Design" offers
-// them: the three grey designs (1 concise, 2 aristocratic, 3 with red ribbons) and the
-// purple one. A window resolves its design each time it sets its texts; the header
-// pictures with lettering carry the language code in their names.
-
-enum class AuxWindowLook { Concise = 1, Aristocratic = 2, Ribbons = 3, Purple = 4 };
+// The looks of the secondary windows are the settings' `AuxLook`: the three grey designs
+// (1 concise, 2 aristocratic, 3 with red ribbons) and the purple one. A window resolves
+// its design each time it sets its texts; the header pictures with lettering carry the
+// language code in their names.
 
 // The pictures a window takes from "QorCGraph1.dll", by the family names of the
 // secondary windows; a window without pictures of its own leaves them empty and
@@ -47,7 +46,7 @@ QPushButton* MakeWindowButton(QWidget* parent);
 void StyleWindowButton(QPushButton& button, const WindowButtonLook& look, const QFont& font);
 
 struct AuxDesign {
-    AuxWindowLook Look = AuxWindowLook::Aristocratic;
+    AuxLook Look = AuxLook::Design2;
     QColor Ground;       // the window's colour
     QColor Text;         // the colour of its texts
     WindowButtonLook Buttons;

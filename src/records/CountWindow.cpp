@@ -84,7 +84,7 @@ void TFormCount::SetTexts() {
         label.setText(WordText(settings(), rows[row]));
         value.setText(QString::fromStdString(*values[row]).trimmed());
         StyleLabel(label, 17);
-        StyleLabel(value, 18, true, Design().Look == AuxWindowLook::Purple ? QColor() : QColor(0, 0, 128));
+        StyleLabel(value, 18, true, Design().Look == AuxLook::Purple ? QColor() : QColor(0, 0, 128));
         // A long label keeps its whole text: the font gives way before the value column.
         label.setFont(FitFontToWidth(label.font(), label.text(), labelWidth));
         label.setGeometry(textLeft, row * kRowHeight, labelWidth, kRowHeight);
@@ -92,7 +92,7 @@ void TFormCount::SetTexts() {
     }
 
     // The kind of game and the account state in pictures, down the left edge.
-    const bool purple = Design().Look == AuxWindowLook::Purple;
+    const bool purple = Design().Look == AuxLook::Purple;
     shownPictures_ = CountKindPictures(game_.Counts.Kind, purple);
     for (std::size_t i = 0; i < kindPictures_.size(); ++i) {
         QLabel& picture = *kindPictures_[i];

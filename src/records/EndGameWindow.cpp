@@ -137,7 +137,7 @@ void TFormEndGame::SetTexts() {
         QLabel& line = *lines_[i];
         const bool first = i == 0;
         StyleLabel(line, first ? 26 : 20, true,
-                   first && Design().Look != AuxWindowLook::Purple ? QColor(200, 0, 0) : QColor());
+                   first && Design().Look != AuxLook::Purple ? QColor(200, 0, 0) : QColor());
         line.setFont(FitFontToWidth(line.font(), line.text(), kWidth - 20));
         line.setGeometry(10, top, kWidth - 20, kLineHeight);
         top += kLineHeight;

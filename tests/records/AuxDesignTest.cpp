@@ -41,7 +41,7 @@ TEST_F(AuxDesign, ADesignWithoutItsLibraryFallsBackToTheBuiltInRibbonsOnce) {
         HistoryViewerMemory memory;
         TFHistory viewer(context, memory);
         viewer.show();
-        EXPECT_EQ(viewer.Design().Look, AuxWindowLook::Aristocratic);
+        EXPECT_EQ(viewer.Design().Look, AuxLook::Design2);
         EXPECT_FALSE(settings.AuxDesignPurple);
         EXPECT_EQ(settings.AuxDesign, 2) << "the fallback goes into the settings";
         EXPECT_EQ(missingLibraries, std::vector<QString>{"Can`t find the file QorCGraph1.dll"});
@@ -57,7 +57,7 @@ TEST_F(AuxDesign, WindowsWithoutLibraryPicturesKeepEveryDesign) {
         settings.AuxDesign = design;
         TFormCount window(context, GameCountsView{});
         window.show();
-        EXPECT_EQ(window.Design().Look, AuxWindowLook(design));
+        EXPECT_EQ(window.Design().Look, AuxLook(design));
         EXPECT_TRUE(missingLibraries.empty());
     }
 }
@@ -72,13 +72,13 @@ TEST_F(AuxDesign, LibraryPicturesAreChosenByTheLanguageCode) {
         bool Purple;
         int Design;
         int Language;
-        AuxWindowLook Look;
+        AuxLook Look;
     };
     const Case cases[] = {
-        {"purple in English", true, 2, 0, AuxWindowLook::Purple},
-        {"purple in Japanese takes the English pictures", true, 2, 8, AuxWindowLook::Purple},
-        {"concise in English", false, 1, 0, AuxWindowLook::Concise},
-        {"purple in Russian lacks its header", true, 2, 1, AuxWindowLook::Aristocratic},
+        {"purple in English", true, 2, 0, AuxLook::Purple},
+        {"purple in Japanese takes the English pictures", true, 2, 8, AuxLook::Purple},
+        {"concise in English", false, 1, 0, AuxLook::Design1},
+        {"purple in Russian lacks its header", true, 2, 1, AuxLook::Design2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -89,7 +89,7 @@ TEST_F(AuxDesign, LibraryPicturesAreChosenByTheLanguageCode) {
         TFHistory viewer(context, memory);
         viewer.show();
         EXPECT_EQ(viewer.Design().Look, c.Look);
-        if (c.Look == AuxWindowLook::Purple) {
+        if (c.Look == AuxLook::Purple) {
             EXPECT_EQ(viewer.Design().Background.size(), QSize(785, 420));
             EXPECT_EQ(viewer.Design().Header.size(), QSize(785, 70));
             EXPECT_EQ(viewer.Design().ContentTop, 80);
@@ -102,7 +102,7 @@ TEST_F(AuxDesign, LibraryPicturesAreChosenByTheLanguageCode) {
     settings.Language = 0;
     TFormPassword dialog(context, PasswordMode::NewPlayer, 6, std::string());
     dialog.show();
-    EXPECT_EQ(dialog.Design().Look, AuxWindowLook::Ribbons);
+    EXPECT_EQ(dialog.Design().Look, AuxLook::Design3);
     EXPECT_EQ(dialog.Design().Header.size(), QSize(370, 100));
     EXPECT_EQ(dialog.Design().BarTop, 108);
 }

@@ -77,7 +77,7 @@ TEST_F(CountWindow, PurpleWithoutTheLibraryShowsTheBuiltInPictures) {
     settings.AuxDesignPurple = true;
     TFormCount window(context, GameCountsView{{GameKind::Account, 1, 0, 0, 0, 0, 0}, 3});
     window.show();
-    EXPECT_EQ(window.Design().Look, AuxWindowLook::Purple) << "the window has no library background to miss";
+    EXPECT_EQ(window.Design().Look, AuxLook::Purple) << "the window has no library background to miss";
     EXPECT_EQ(window.ShownPictures(), (QStringList{"GClubA", "GClubB"}));
 }
 
