@@ -51,7 +51,7 @@ MissingLibraryNotice LibraryNotice(const ProgramContext& context, QWidget& windo
 
 void TakeFontSettings(ProgramContext& context) {
     for (std::size_t kind = 0; kind < 4; ++kind) {
-        context.Fonts.Names[kind] = QString::fromStdString(Cp1251ToUtf8(context.Options.FontName[kind]));
+        context.Fonts.Names[kind] = FileText(context.Options.FontName[kind]);
         context.Fonts.Percent[kind] = context.Options.FontPercent[kind];
     }
 }

@@ -1,7 +1,7 @@
 #include "app/TableView.h"
 
 #include "app/TForm1.h"
-#include "base/Cp1251.h"
+#include "table/WordText.h"
 #include "engine/Seats.h"
 #include "table/CardPainter.h"
 #include "table/HandPicture.h"
@@ -15,7 +15,6 @@ namespace vesrin {
 
 namespace {
 
-QString FromCp1251(const std::string& bytes) { return QString::fromStdString(Cp1251ToUtf8(bytes)); }
 
 } // namespace
 
@@ -116,7 +115,7 @@ void TableView::DrawNamePlates() {
 
 void TableView::DrawNamePlate(int seat, NamePlateStyle style) {
     if (seat < 1 || seat > 4) return;
-    const QString name = FromCp1251(context_.State.SeatNames[seat]).trimmed();
+    const QString name = FileText(context_.State.SeatNames[seat]).trimmed();
     vesrin::DrawNamePlate(*window_.ImageSay[seat], name, style == NamePlateStyle::Red ? 'r' : 'y', context_.Scale,
                           context_.Fonts);
 }

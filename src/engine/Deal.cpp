@@ -2,6 +2,7 @@
 
 #include "engine/GameFlow.h"
 #include "engine/HandQueries.h"
+#include "engine/MessageText.h"
 #include "engine/Seats.h"
 
 #include <algorithm>
@@ -187,10 +188,6 @@ bool ValidPicks(const GameState& state, int seat, const OneBased<int, 3>& picks)
             if (picks[other] == slot) return false;
     }
     return true;
-}
-
-std::string TwoDigits(int n) {
-    return std::string{static_cast<char>('0' + n / 10 % 10), static_cast<char>('0' + n % 10)};
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "engine/GameFlow.h"
 #include "engine/HandQueries.h"
+#include "engine/MessageText.h"
 #include "engine/Rules.h"
 #include "engine/Seats.h"
 
@@ -22,12 +23,6 @@ bool OnlyHeartsAndQueen(const GameState& s, int seat) {
         if (!card.IsEmpty() && !IsHeart(card) && card != QueenOfSpades) return false;
     }
     return true;
-}
-
-std::string Padded(int value, std::size_t width) {
-    std::string text = std::to_string(value);
-    if (text.size() < width) text.insert(0, width - text.size(), ' ');
-    return text;
 }
 
 } // namespace
@@ -52,10 +47,7 @@ void GameFlow::PlayCard(int seat, int slot, bool announce) {
     const CardCode card = s.HandCards[seat][slot];
     if (card.IsEmpty()) return;
 
-    if (announce) {
-        const std::string slotText{static_cast<char>('0' + slot / 10), static_cast<char>('0' + slot % 10)};
-        AnnounceToTable("h9" + slotText);
-    }
+    if (announce) AnnounceToTable("h9" + TwoDigits(slot));
 
     s.Trick[s.TrickPos] = card;
     s.TrickRanks[s.TrickPos] = s.HandRanks[seat][slot];
@@ -217,7 +209,7 @@ void GameFlow::FinishGame(bool announce) {
         // The results of TourSeat 1, 2, 3, 4, which this copy shows at seats 4, 2, 1, 3.
         if (announce) {
             std::string message = "o";
-            for (int seat : {4, 2, 1, 3}) message += Padded(s.Totals[seat], 5);
+            for (int seat : {4, 2, 1, 3}) message += RightAligned(s.Totals[seat], 5);
             observer_.Announce(message);
         }
         observer_.TournamentGameOver();

@@ -27,8 +27,4 @@ QString EnglishRowText(const Settings& settings, std::string_view englishRow) {
     return rows.empty() ? ShownText(englishRow) : WordText(settings, rows.front());
 }
 
-QString FileText(std::string_view cp1251) {
-    return QString::fromStdString(Cp1251ToUtf8(cp1251));
-}
-
 } // namespace vesrin

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/Settings.h"
+#include "table/WordText.h"
 #include "words/WordTable.h"
 
 #include <QString>
@@ -20,8 +21,5 @@ QString WordText(const Settings& settings, Word row);
 // The row named by its English text (the first row with that text) in the current
 // language; the English text itself when no row has it.
 QString EnglishRowText(const Settings& settings, std::string_view englishRow);
-
-// Bytes of a records or history file as window text.
-QString FileText(std::string_view cp1251);
 
 } // namespace vesrin

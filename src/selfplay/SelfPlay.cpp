@@ -4,7 +4,6 @@
 #include "players/DecisionListPlayers.h"
 
 #include <chrono>
-#include <cstdio>
 
 namespace vesrin {
 

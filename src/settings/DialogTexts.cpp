@@ -1,6 +1,6 @@
 #include "settings/DialogTexts.h"
 
-#include "base/Cp1251.h"
+#include "table/WordText.h"
 #include "table/Rounding.h"
 
 #include <QFontMetrics>
@@ -24,7 +24,7 @@ int ScaleFontSize(const Settings& settings, int size, FontKind kind) {
 }
 
 QFont KindFont(const Settings& settings, FontKind kind, int height, bool bold) {
-    QFont font(QString::fromStdString(Cp1251ToUtf8(settings.FontName[std::size_t(kind)])));
+    QFont font(FileText(settings.FontName[std::size_t(kind)]));
     font.setBold(bold);
     height = std::max(1, height);
     font.setPixelSize(height);

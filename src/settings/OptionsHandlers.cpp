@@ -1,6 +1,7 @@
 #include "settings/OptionsDialog.h"
 
 #include "base/Cp1251.h"
+#include "table/WordText.h"
 #include "engine/CardCode.h"
 #include "settings/DialogTexts.h"
 #include "settings/LanguageSwitch.h"
@@ -258,8 +259,8 @@ void TFormOptions::ShowGifControls() {
 void TFormOptions::FillFontList() {
     QStringList families = QFontDatabase::families();
     const Settings defaults;
-    for (const std::string& name : defaults.FontName) families << QString::fromStdString(Cp1251ToUtf8(name));
-    for (const std::string& name : settings_.FontName) families << QString::fromStdString(Cp1251ToUtf8(name));
+    for (const std::string& name : defaults.FontName) families << FileText(name);
+    for (const std::string& name : settings_.FontName) families << FileText(name);
     families.removeDuplicates();
     families.sort(Qt::CaseInsensitive);
     ComboBoxFont->clear();
@@ -285,7 +286,7 @@ void TFormOptions::SelectFontName(const QString& name) {
 void TFormOptions::ShowFontKind() {
     Showing showing(showing_);
     const int kind = std::clamp(ComboBoxFontKind->currentIndex(), 0, 3);
-    SelectFontName(QString::fromStdString(Cp1251ToUtf8(settings_.FontName[std::size_t(kind)])));
+    SelectFontName(FileText(settings_.FontName[std::size_t(kind)]));
     SpinScale->setValue(settings_.FontPercent[std::size_t(kind)]);
 }
 
