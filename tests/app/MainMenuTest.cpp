@@ -7,6 +7,7 @@
 #include "records/Roster.h"
 #include "records/WindowWords.h"
 #include "table/Attention.h"
+#include "table/WordText.h"
 
 #include <QLabel>
 #include <QSlider>
@@ -130,6 +131,73 @@ TEST_F(MainMenuTest, CornerIconsShowTheirBalloonsAndUnbuiltOnesDoNothingElse) {
     QTest::mouseClick(Menu().ImTR, Qt::LeftButton);
     EXPECT_EQ(said, QStringLiteral("Log in to your account!"));
     EXPECT_EQ(TimesPlayed("WOpenFo"), 1);
+}
+
+// Every caption of the main menu fits inside its button's rounded bar in every language, the
+// 100-pixel side buttons ("Top Ten", "Options", "Exit", "Mode", "History") above all.
+TEST_F(MainMenuTest, CaptionsFitTheirButtonsInEveryLanguage) {
+    MakeProgram();
+    // The rounded ends of the bar take this much on either side.
+    constexpr int EndMargin = 4;
+    for (int index = 0; index < LanguageCount; ++index) {
+        const auto language = static_cast<Language>(index);
+        SCOPED_TRACE(std::string(LanguageColumnName(language)));
+        context->Options.Language = index;
+        Menu().SetTexts();
+        for (TQorCardsButton* button :
+             {Menu().Button6, Menu().Button9, Menu().Button10, Menu().Button11, Menu().BMode, Menu().BHistory}) {
+            ASSERT_FALSE(button->text().isEmpty());
+            const int advance = QFontMetrics(button->font()).horizontalAdvance(button->text());
+            EXPECT_LE(advance + 2 * EndMargin, button->width())
+                << button->text().toStdString() << " needs " << advance << " of " << button->width();
+        }
+    }
+}
+
+// The help and statistics balloons say "Online-Help" and "World-Statistics" in English; every
+// other language has its own whole phrase, not the English prefix glued to its word.
+TEST_F(MainMenuTest, BalloonTextsAreWholeRowsInEveryLanguage) {
+    MakeProgram();
+    struct Case {
+        const char* Name;
+        MenuPicture* Icon;
+        Word Title;
+        Word Text;
+    };
+    const Case cases[] = {
+        {"help", Menu().ImHp, Word::MenuHelp, Word::MenuOnlineHelp},
+        {"statistics", Menu().ImageAdvR3, Word::StatCaption, Word::StatWorldStatistics},
+    };
+    for (int index = 0; index < LanguageCount; ++index) {
+        const auto language = static_cast<Language>(index);
+        SCOPED_TRACE(std::string(LanguageColumnName(language)));
+        context->Options.Language = index;
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.Name);
+            QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+            QCoreApplication::sendEvent(c.Icon, &enter);
+            const auto open = form->Balloons().Open();
+            ASSERT_EQ(open.size(), 1u);
+            EXPECT_EQ(open.front()->Title(), WordText(c.Title, language));
+            EXPECT_EQ(open.front()->Text(), WordText(c.Text, language));
+            QEvent leave(QEvent::Leave);
+            QCoreApplication::sendEvent(c.Icon, &leave);
+        }
+    }
+    // Glued together, these read "Online-Справка" and "World-Статистика".
+    context->Options.Language = int(Language::Russian);
+    const std::pair<MenuPicture*, QString> russian[] = {
+        {Menu().ImHp, QString::fromUtf8("Онлайн-справка")},
+        {Menu().ImageAdvR3, QString::fromUtf8("Мировая статистика")},
+    };
+    for (const auto& [icon, text] : russian) {
+        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+        QCoreApplication::sendEvent(icon, &enter);
+        ASSERT_EQ(form->Balloons().Open().size(), 1u);
+        EXPECT_EQ(form->Balloons().Open().front()->Text(), text);
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(icon, &leave);
+    }
 }
 
 TEST_F(MainMenuTest, TheSpeedItemOpensTheSpeedDialog) {
