@@ -7,6 +7,7 @@
 #include "records/Roster.h"
 #include "records/WindowWords.h"
 #include "table/Attention.h"
+#include "table/TableGeometry.h"
 #include "table/WordText.h"
 
 #include <QLabel>
@@ -150,6 +151,14 @@ TEST_F(MainMenuTest, CaptionsFitTheirButtonsInEveryLanguage) {
             const int advance = QFontMetrics(button->font()).horizontalAdvance(button->text());
             EXPECT_LE(advance + 2 * EndMargin, button->width())
                 << button->text().toStdString() << " needs " << advance << " of " << button->width();
+        }
+        // The table's step buttons carry the same font, 170 design pixels wide.
+        const int stepWidth = PlaceStepButtons(context->Scale).Button7.width();
+        for (Word caption :
+             {Word::FlowToBegin, Word::FlowStartPass, Word::FlowNextRound, Word::FlowSumUp, Word::MenuExitToMenu}) {
+            const QString text = WordText(caption, language);
+            const int advance = QFontMetrics(form->Button7->font()).horizontalAdvance(text);
+            EXPECT_LE(advance + 2 * EndMargin, stepWidth) << text.toStdString() << " needs " << advance;
         }
     }
 }

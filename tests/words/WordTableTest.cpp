@@ -283,7 +283,7 @@ TEST(WordTable, OneTermForOneThingInEachLanguage) {
         {L::Korean, "녹화"}}},
       {"the options dialog",
        {Word::MainOptions, Word::FileCantSaveOptions},
-       {{L::English, "ptions"}, {L::Russian, "астройки"}, {L::German, "Einstellungen"}, {L::French, "ptions"},
+       {{L::English, "ptions"}, {L::Russian, "пции"}, {L::German, "Optionen"}, {L::French, "ptions"},
         {L::Spanish, "pciones"}, {L::Chinese, "设置"}, {L::Italian, "pzioni"}, {L::Czech, "astavení"},
         {L::Japanese, "オプション"}, {L::Korean, "옵션"}}},
       {"speed",
@@ -314,7 +314,7 @@ TEST(WordTable, OneTermForOneThingInEachLanguage) {
 // message ("The file \"" + name + "\" has ...") is closed in the other.
 TEST(WordTable, QuotesAreTheLanguagesOwnAndPaired) {
   struct Case {
-    Language Language;
+    Language Column;
     std::string_view Open;
     std::string_view Close;
   };
@@ -324,12 +324,12 @@ TEST(WordTable, QuotesAreTheLanguagesOwnAndPaired) {
       {Language::Czech, "„", "“"},      {Language::Japanese, "「", "」"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(LanguageColumnName(c.Language)));
+    SCOPED_TRACE(std::string(LanguageColumnName(c.Column)));
     const std::string fileMessage =
-        std::string(WordOf(Word::FileNameOpen, c.Language)) + "x" + std::string(WordOf(Word::FileBadAttributes, c.Language));
-    std::vector<std::string_view> texts = {fileMessage, WordOf(Word::AccClubTitle, c.Language)};
+        std::string(WordOf(Word::FileNameOpen, c.Column)) + "x" + std::string(WordOf(Word::FileBadAttributes, c.Column));
+    std::vector<std::string_view> texts = {fileMessage, WordOf(Word::AccClubTitle, c.Column)};
     // Japanese names the flying cards without quotes.
-    if (c.Language != Language::Japanese) texts.push_back(WordOf(Word::OptFlyCards, c.Language));
+    if (c.Column != Language::Japanese) texts.push_back(WordOf(Word::OptFlyCards, c.Column));
     for (const std::string_view text : texts) {
       SCOPED_TRACE(std::string(text));
       EXPECT_EQ(text.find('"'), std::string_view::npos);
