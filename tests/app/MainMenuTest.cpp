@@ -25,6 +25,17 @@ QString Row(std::string_view name, std::string_view rest) {
 
 class MainMenuTest : public ProgramTest {
 protected:
+    // Moves the mouse onto a corner icon; the one balloon then open, or none.
+    const HintBalloon* Hover(MenuPicture* icon) {
+        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+        QCoreApplication::sendEvent(icon, &enter);
+        const auto open = form->Balloons().Open();
+        return open.size() == 1 ? open.front() : nullptr;
+    }
+    void Leave(MenuPicture* icon) {
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(icon, &leave);
+    }
     void WriteClub() {
         files.WriteRecords(files.LocalFile(),
                            {PlayerLine("Boris", 3.5, 45, -12, "b"), PlayerLine("Anna", 1.25, 7, 30, "a")},
@@ -107,13 +118,10 @@ TEST_F(MainMenuTest, CornerIconsShowTheirBalloonsAndUnbuiltOnesDoNothingElse) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
-        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-        QCoreApplication::sendEvent(c.Icon, &enter);
-        const auto open = form->Balloons().Open();
-        ASSERT_EQ(open.size(), 1u);
-        EXPECT_EQ(open.front()->Title(), c.Title);
-        QEvent leave(QEvent::Leave);
-        QCoreApplication::sendEvent(c.Icon, &leave);
+        const HintBalloon* balloon = Hover(c.Icon);
+        ASSERT_NE(balloon, nullptr);
+        EXPECT_EQ(balloon->Title(), c.Title);
+        Leave(c.Icon);
         EXPECT_TRUE(form->Balloons().Open().empty());
     }
     EXPECT_FALSE(Menu().ImageAdvL3->isVisible()) << "no store address is known";
@@ -183,14 +191,11 @@ TEST_F(MainMenuTest, BalloonTextsAreWholeRowsInEveryLanguage) {
         context->Options.Language = index;
         for (const Case& c : cases) {
             SCOPED_TRACE(c.Name);
-            QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-            QCoreApplication::sendEvent(c.Icon, &enter);
-            const auto open = form->Balloons().Open();
-            ASSERT_EQ(open.size(), 1u);
-            EXPECT_EQ(open.front()->Title(), WordText(c.Title, language));
-            EXPECT_EQ(open.front()->Text(), WordText(c.Text, language));
-            QEvent leave(QEvent::Leave);
-            QCoreApplication::sendEvent(c.Icon, &leave);
+            const HintBalloon* balloon = Hover(c.Icon);
+            ASSERT_NE(balloon, nullptr);
+            EXPECT_EQ(balloon->Title(), WordText(c.Title, language));
+            EXPECT_EQ(balloon->Text(), WordText(c.Text, language));
+            Leave(c.Icon);
         }
     }
     // Glued together, these read "Online-Справка" and "World-Статистика".
@@ -200,12 +205,10 @@ TEST_F(MainMenuTest, BalloonTextsAreWholeRowsInEveryLanguage) {
         {Menu().ImageAdvR3, QString::fromUtf8("Мировая статистика")},
     };
     for (const auto& [icon, text] : russian) {
-        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-        QCoreApplication::sendEvent(icon, &enter);
-        ASSERT_EQ(form->Balloons().Open().size(), 1u);
-        EXPECT_EQ(form->Balloons().Open().front()->Text(), text);
-        QEvent leave(QEvent::Leave);
-        QCoreApplication::sendEvent(icon, &leave);
+        const HintBalloon* balloon = Hover(icon);
+        ASSERT_NE(balloon, nullptr);
+        EXPECT_EQ(balloon->Text(), text);
+        Leave(icon);
     }
 }
 
