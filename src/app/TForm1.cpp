@@ -2,6 +2,7 @@
 
 #include "app/AppOptionsHost.h"
 #include "app/ClickEffect.h"
+#include "app/GameRecorder.h"
 #include "app/MainMenu.h"
 #include "app/StartPicture.h"
 #include "table/Attention.h"
@@ -48,6 +49,7 @@ TForm1::TForm1(ProgramContext& context, QWidget* parent)
     Menu = new MainMenu(this, context_, balloons_);
     Menu->hide();
     host_ = std::make_unique<AppOptionsHost>(*this, context_);
+    recorder_ = std::make_unique<GameRecorder>(*this, context_);
     for (int seat = 1; seat <= 4; ++seat) ImageCards[seat] = MakeElement(QStringLiteral("ImageCards%1").arg(seat));
     for (int seat = 1; seat <= 4; ++seat) ImageTab[seat] = MakeElement(QStringLiteral("ImageTab%1").arg(seat));
     for (int seat = 1; seat <= 4; ++seat) ImageSay[seat] = MakeElement(QStringLiteral("ImageSay%1").arg(seat));
@@ -370,6 +372,7 @@ void TForm1::LeaveToMenu() {
     GameState& s = context_.State;
     flight_.Finish();
     ClearTable();
+    recorder_->RestoreBackground();
     s.CurrentScreen = Screen::Menu;
     s.StartState = 0;
     LayoutMainMenu();
@@ -386,6 +389,10 @@ void TForm1::CloseGame() {
     LeaveToMenu();
 }
 
+void TForm1::SaveRunningRecording() {
+    if (recorder_->Running()) recorder_->Save(false);
+}
+
 void TForm1::QuitClick() {
     if (context_.Blocking.Active() || !context_.State.InGame()) return;
     BlockingSteps::Scope scope(context_.Blocking);
@@ -394,6 +401,7 @@ void TForm1::QuitClick() {
     const QString question = WordText(Word::MenuLeaveToMainMenu, language) + QStringLiteral("\n") +
                              WordText(Word::MenuDataWillBeLost, language);
     if (!AskYesNo(question)) return;
+    SaveRunningRecording();
     GameState& s = context_.State;
     if (!s.TourMode && context_.Hooks.GameAbandoned) context_.Hooks.GameAbandoned(s);
     if (s.AccountState == 3) s.AccountState = 2;
@@ -411,6 +419,7 @@ bool TForm1::FormCloseQuery() {
                                  WordText(Word::MenuDataWillBeLost, language);
         if (!AskYesNo(question)) return false;
     }
+    SaveRunningRecording();
     if (context_.Hooks.SaveSettings) context_.Hooks.SaveSettings(context_.Options);
     if (fromTable && context_.Hooks.GameAbandoned) context_.Hooks.GameAbandoned(context_.State);
     return true;
@@ -464,7 +473,8 @@ void TForm1::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QRect r = event->rect();
     p.fillRect(r, WindowColour(context_.Options));
-    if (context_.Options.BackgroundNo != 0 || context_.Options.MenuDesign == 2)
+    if (context_.Options.BackgroundNo != 0 || context_.Options.MenuDesign == 2 ||
+        (recorder_ && recorder_->RecordingBackgroundShown()))
         p.drawImage(r, context_.Stores.TableBackground, r);
 }
 

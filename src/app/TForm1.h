@@ -23,6 +23,7 @@
 namespace vesrin {
 
 class AppOptionsHost;
+class GameRecorder;
 class MainMenu;
 class StartPicture;
 
@@ -59,6 +60,8 @@ public:
     CardFlight& Flights() { return flight_; }
     HintBalloons& Balloons() { return balloons_; }
     FlightLayer& Layer() { return *layer_; }
+    // The recording of hands as GIF animations.
+    GameRecorder& Recorder() { return *recorder_; }
 
     // ApplyWindowSize: table size and scales from the window-size setting, the pictures
     // for that size, the window's fonts and the main menu.
@@ -165,6 +168,8 @@ private:
 
     PictureElement* MakeElement(const QString& name);
     void LeaveToMenu();
+    // A running recording is saved when the game is left or the window closes.
+    void SaveRunningRecording();
     void PlayEffect(std::string_view name);
     void SetBottomCursor(HandCursor cursor);
     void ShowPanelBalloon();
@@ -179,6 +184,7 @@ private:
     CardFlight flight_;
     HintBalloons balloons_;
     std::unique_ptr<AppOptionsHost> host_;
+    std::unique_ptr<GameRecorder> recorder_;
     bool startUpPending_ = true;
     Qt::CursorShape bottomCursor_ = Qt::ArrowCursor;
     QCursor arrowCursor_;

@@ -1,5 +1,6 @@
 #include "app/TableView.h"
 
+#include "app/GameRecorder.h"
 #include "app/TForm1.h"
 #include "table/WordText.h"
 #include "engine/Seats.h"
@@ -84,6 +85,7 @@ void TableView::PrepareTableForHand() {
     window_.ChangeName->setEnabled(s.IsLocalGame() && s.AccountState != 3);
     handsShownAtEnd_ = false;
     window_.LayoutTable();
+    if (context_.Options.SaveGif) window_.Recorder().UseRecordingBackground();
     for (int seat = 1; seat <= 4; ++seat) {
         window_.ImageCards[seat]->show();
         window_.ImageTab[seat]->show();
@@ -133,7 +135,14 @@ PanelBalloon TableView::PanelHint() const {
     return ScorePanelBalloon(kind, s.GameNo, s.GameNo, language);
 }
 
-void TableView::HandOnShow() { window_.ImageKon->setToolTip(QString::number(context_.State.GameNo)); }
+void TableView::HandOnShow() {
+    window_.ImageKon->setToolTip(QString::number(context_.State.GameNo));
+    if (context_.Options.SaveGif) window_.Recorder().Start();
+}
+
+void TableView::HandFinished() {
+    if (window_.Recorder().Running()) window_.Recorder().Save(true);
+}
 
 void TableView::ButtonsChanged() { window_.ShowStepButtons(); }
 void TableView::HeartbeatChanged() { window_.SetHeartbeat(); }

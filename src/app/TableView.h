@@ -59,6 +59,7 @@ public:
     void PassCardReceived(int giver, int r, int receiver, int slotAfter) override;
     void CardPlayed(int seat, int slotBefore, CardCode card) override;
     void SweepTrick(int winner) override;
+    void HandFinished() override;
     void PlaySound(std::string_view name, bool toEnd) override;
     void Pause(int ms) override;
     void ProcessPendingEvents() override;
