@@ -3,11 +3,15 @@
 // end of the game. The local player's clicks go through the window's own handlers, with
 // the computer players' choices.
 //
-//   vesrin-table-shots --size N --out FOLDER [--speed S] [--sound]
+//   vesrin-table-shots --size N --out FOLDER [--speed S] [--sound] [--gif]
+//
+// --gif records the first hand as an animated GIF (in FOLDER/GIFGame) and stops after it,
+// printing the frames and the time each frame took to take and encode.
 //
 // --sound plays the sounds (when the machine has an audio output) and keeps the pauses,
 // so the game runs at its real pace.
 
+#include "app/GameRecorder.h"
 #include "app/ProgramContext.h"
 #include "app/TForm1.h"
 #include "players/DecisionListPlayers.h"
@@ -15,6 +19,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -23,6 +28,8 @@
 
 #include <cstdio>
 #include <cstring>
+#include <algorithm>
+#include <vector>
 #include <memory>
 
 namespace vesrin {
@@ -36,8 +43,8 @@ void Wait(int ms) {
 
 class Autopilot : public QObject {
 public:
-    Autopilot(TForm1& form, ProgramContext& context, QString folder, int size)
-        : form_(form), context_(context), folder_(std::move(folder)), size_(size) {
+    Autopilot(TForm1& form, ProgramContext& context, QString folder, int size, bool gifOnly)
+        : form_(form), context_(context), folder_(std::move(folder)), size_(size), gifOnly_(gifOnly) {
         connect(&tick_, &QTimer::timeout, this, [this] { Tick(); });
         tick_.start(15);
     }
@@ -91,6 +98,12 @@ private:
             ClickSlot(players_.ChooseCard(s, LocalSeat, s.TrickPos, quiet_));
             return;
         }
+        if (gifOnly_ && s.Phase == PhaseOf::HandAccounted) {
+            done_ = true;
+            Result = 0;
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+            return;
+        }
         if (s.Phase == PhaseOf::HandAccounted && s.Button7.Enabled && !handEndShot_) {
             Shot("hand-end");
             handEndShot_ = true;
@@ -109,6 +122,7 @@ private:
     ProgramContext& context_;
     QString folder_;
     int size_;
+    bool gifOnly_;
     QTimer tick_;
     DecisionListPlayers players_;
     EngineObserver quiet_;
@@ -130,8 +144,11 @@ int main(int argc, char** argv) {
     int speed = 6;
     QString folder = QStringLiteral(".");
     bool withSound = false;
-    for (int i = 1; i < argc; ++i)
+    bool gif = false;
+    for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--sound") == 0) withSound = true;
+        if (std::strcmp(argv[i], "--gif") == 0) gif = true;
+    }
     for (int i = 1; i + 1 < argc; ++i) {
         if (std::strcmp(argv[i], "--size") == 0) size = std::atoi(argv[++i]);
         else if (std::strcmp(argv[i], "--out") == 0) folder = QString::fromLocal8Bit(argv[++i]);
@@ -156,6 +173,8 @@ int main(int argc, char** argv) {
         context->Sound = std::make_unique<SilentSoundPlayer>();
     }
     context->Blocking.InstantPauses = !withSound;
+    context->Options.SaveGif = gif;
+    context->Files.Program = folder.toStdString();
 
     TForm1 form(*context);
     context->State.CurrentScreen = Screen::Menu;
@@ -164,10 +183,25 @@ int main(int argc, char** argv) {
     form.show();
     for (int i = 0; i < 100 && !(form.windowHandle() && form.windowHandle()->isExposed()); ++i) Wait(20);
     Wait(200);
+    // Each frame of the recording timed: the grab of the window and its encoding.
+    std::vector<double> frameMs;
+    GameRecorder& recorder = form.Recorder();
+    QObject::disconnect(&recorder.TimerGIF, &QTimer::timeout, &recorder, nullptr);
+    QObject::connect(&recorder.TimerGIF, &QTimer::timeout, &recorder, [&] {
+        QElapsedTimer clock;
+        clock.start();
+        recorder.TakeFrame();
+        frameMs.push_back(double(clock.nsecsElapsed()) / 1e6);
+    });
     form.StartGame(6);
-    Autopilot autopilot(form, *context, folder, size);
+    Autopilot autopilot(form, *context, folder, size, gif);
     QTimer::singleShot(600000, &application, [] { QCoreApplication::exit(1); });
     form.AskYesNo = [](const QString&) { return true; };
     application.exec();
+    if (gif && !frameMs.empty()) {
+        std::sort(frameMs.begin(), frameMs.end());
+        std::printf("gif: %zu timer frames, per frame median %.1f ms, max %.1f ms\n", frameMs.size(),
+                    frameMs[frameMs.size() / 2], frameMs.back());
+    }
     return autopilot.Result;
 }
