@@ -6,6 +6,7 @@
 #include "app/MainMenu.h"
 #include "app/SideWindows.h"
 #include "app/StartPicture.h"
+#include "app/SupportWindows.h"
 #include "app/TForm1.h"
 #include "records/HistoryWindow.h"
 #include "records/TopTenWindow.h"
@@ -17,6 +18,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QScreen>
 
 namespace vesrin {
@@ -50,6 +52,8 @@ void TForm1::ConnectMenus() {
     connect(Menu->BMode, &QPushButton::clicked, this, &TForm1::BModeClick);
     Menu->ImHp->Click = [this] { ImHpClick(); };
     Menu->ImTR->Click = [this] { ImTRClick(); };
+    Menu->ImageAdvL1->Click = [this] { ImageAdvL1Click(); };
+    Menu->ImageAdvR1->Click = [this] { ImageAdvR1Click(); };
 
     // The pop-up menu: the game's items first, then the speed and the side windows.
     PopupMenu1->addAction(GenCount);
@@ -74,6 +78,8 @@ void TForm1::ConnectMenus() {
     MChat->setEnabled(false);
 
     OpenUrl = [](const QUrl& address) { QDesktopServices::openUrl(address); };
+    Inform = [this](const QString& text) { QMessageBox::information(this, windowTitle(), text); };
+    ShowSideWindow = [](QDialog& window) { window.exec(); };
     RetranslateMainWindow();
 }
 
@@ -199,6 +205,9 @@ void TForm1::MSpeedClick() {
 void TForm1::HelpClick() {
     if (context_.Blocking.Active()) return;
     PlayEffect("WOpenFo");
+    // The help page is written in English only.
+    if (LanguageOf(context_.Options) != Language::English && Inform)
+        Inform(WordText(Word::HelpNotInLanguage, LanguageOf(context_.Options)));
     const std::filesystem::path page =
         FindHelpPage(QCoreApplication::applicationDirPath().toStdString());
     if (page.empty()) {
@@ -224,6 +233,24 @@ void TForm1::MChatClick() {
 }
 
 void TForm1::ImHpClick() { HelpClick(); }
+
+void TForm1::ImageAdvL1Click() {
+    if (!MenuShown() || context_.Blocking.Active()) return;
+    PlayEffect("WOpenFo");
+    OtherGamesWindow window(context_.Options, this);
+    ShowSideWindow(window);
+}
+
+void TForm1::ImageAdvR1Click() {
+    if (!MenuShown() || context_.Blocking.Active()) return;
+    PlayEffect("WOpenFo");
+    SupportFacts facts;
+    facts.ProgramFolder = context_.Files.Program;
+    facts.SettingsFile = context_.Files.SettingsFile;
+    facts.HelpPage = FindHelpPage(QCoreApplication::applicationDirPath().toStdString());
+    SupportWindow window(context_.Options, facts, this);
+    ShowSideWindow(window);
+}
 
 void TForm1::ImTRClick() {
     if (!MenuShown()) return;

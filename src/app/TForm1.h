@@ -11,6 +11,7 @@
 #include "table/QorCardsButton.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QMenu>
 #include <QTimer>
 #include <QUrl>
@@ -104,6 +105,10 @@ public:
 
     // Yes/no questions of the window (replaceable for tests).
     std::function<bool(const QString& text)> AskYesNo;
+    // An information box with an OK button (replaceable for tests).
+    std::function<void(const QString& text)> Inform;
+    // The side windows shown modally (replaceable for tests).
+    std::function<void(QDialog& window)> ShowSideWindow;
 
     // The screen the window shows: the menu or the table.
     bool MenuShown() const { return context_.State.CurrentScreen == Screen::Menu; }
@@ -143,6 +148,8 @@ public:
     void MChatClick();
     void ImHpClick();
     void ImTRClick();
+    void ImageAdvL1Click(); // the other games
+    void ImageAdvR1Click(); // support
 
     // Steps 2 to 5 of switching the language: caption, menu words, the club header, the
     // caption pictures and the pop-up menu.
