@@ -101,7 +101,7 @@ TEST(WordTable, SharedEnglishTextsAreSeparateRows) {
       {"Score", {"MenuScore", "TourScore"}},
       {"Cards", {"OptPageCards", "DesignSaluteCards"}},
       {"Please, wait...", {"AdvPleaseWait", "WaitPleaseWait"}},
-      {"Close", {"AdvClose", "AccClose"}},
+      {"Close", {"AdvClose", "AccClose", "SideClose"}},
       {"Nick", {"WorldNick", "AccNick"}},
       {"Country", {"WorldCountry", "AccCountry"}},
       {"City", {"WorldCity", "AccCity"}},
