@@ -8,13 +8,17 @@ namespace vesrin::service {
 QString ServiceUsage() {
     return "usage: vesrin-service [--listen ADDRESS] [--port 8042] [--db sqlite:PATH | postgresql://USER@HOST:PORT/DB]\n"
            "                      [--data DIR] [--public-url URL] [--rate-limit PER_SECOND] [--rate-burst N]\n"
-           "                      [--tour-host ADDRESS] [--tour-port BASE]\n"
+           "                      [--tour-host ADDRESS] [--tour-port BASE] [--trust-forwarded-for]\n"
            "       vesrin-service admin [--db ...] [--data DIR] COMMAND ...   (vesrin-service admin help)\n";
 }
 
 bool ParseServiceOptions(const QStringList& args, ServiceOptions& o, QString* error) {
     for (int i = 0; i < args.size(); ++i) {
         const QString& name = args[i];
+        if (name == "--trust-forwarded-for") {
+            o.TrustForwardedFor = true;
+            continue;
+        }
         if (i + 1 >= args.size()) {
             *error = "missing value or unknown option: " + name;
             return false;

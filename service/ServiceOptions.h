@@ -15,6 +15,9 @@ struct ServiceOptions {
     double RateBurst = 60;
     QString TourHost = "127.0.0.1";
     int TourBasePort = 26000;
+    // Behind a reverse proxy on this machine: the client is the last address the proxy
+    // puts in "X-Forwarded-For" (for the rate limit and "/get_ip.php").
+    bool TrustForwardedFor = false;
 };
 
 // Reads the options of the "serve" form; false with a message on a bad option.

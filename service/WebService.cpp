@@ -65,7 +65,18 @@ std::string WebService::FormReply(ServiceArea area, const FormFields& fields) {
     return std::string(kFailReply);
 }
 
-HttpResponse WebService::Handle(const HttpRequest& request, const QHostAddress& peer) {
+QHostAddress WebService::ClientAddress(const HttpRequest& request, const QHostAddress& peer) const {
+    if (!options_.TrustForwardedFor || !peer.isLoopback()) return peer;
+    const auto forwarded = request.Header("x-forwarded-for");
+    if (!forwarded) return peer;
+    std::string_view last = *forwarded;
+    if (const std::size_t comma = last.rfind(','); comma != std::string_view::npos) last = last.substr(comma + 1);
+    const QHostAddress client(QString::fromLatin1(last.data(), static_cast<int>(last.size())).trimmed());
+    return client.isNull() ? peer : client;
+}
+
+HttpResponse WebService::Handle(const HttpRequest& request, const QHostAddress& connectionPeer) {
+    const QHostAddress peer = ClientAddress(request, connectionPeer);
     if (!limiter_.Allow(peer.toString())) return TextResponse(429, "fail");
     static const std::pair<const char*, ServiceArea> kAreas[] = {{"/account", ServiceArea::Account},
                                                                  {"/worldtop", ServiceArea::WorldTop},

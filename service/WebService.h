@@ -40,6 +40,7 @@ private:
     HttpResponse AvatarUpload(const HttpRequest& request);
     HttpResponse PublicPage(const std::string& path);
     QString BaseUrl(const HttpRequest& request) const;
+    QHostAddress ClientAddress(const HttpRequest& request, const QHostAddress& peer) const;
 
     Storage& storage_;
     ServiceOptions options_;

@@ -135,6 +135,16 @@ TEST(ServiceSite, KeepAliveAnswersEveryRequestOfAConnection) {
     EXPECT_NE(replies.Body.find("127.0.0.1"), std::string::npos);
 }
 
+TEST(ServiceSite, BehindAProxyTheForwardedAddressCounts) {
+    ServiceProcess service({}, {"--rate-limit", "0", "--trust-forwarded-for"});
+    ASSERT_TRUE(service.Started());
+    EXPECT_EQ(service.Get("/get_ip.php", "X-Forwarded-For: 10.1.2.3, 203.0.113.7\r\n").Body, "203.0.113.7");
+    EXPECT_EQ(service.Get("/get_ip.php", "X-Forwarded-For: nonsense\r\n").Body, "127.0.0.1");
+    ServiceProcess direct;
+    ASSERT_TRUE(direct.Started());
+    EXPECT_EQ(direct.Get("/get_ip.php", "X-Forwarded-For: 203.0.113.7\r\n").Body, "127.0.0.1");
+}
+
 TEST(ServiceSite, EachAddressIsRateLimited) {
     ServiceProcess service({}, {"--rate-limit", "0.5", "--rate-burst", "3"});
     ASSERT_TRUE(service.Started());
