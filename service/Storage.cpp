@@ -134,23 +134,56 @@ bool Storage::CreateSchema(QString* error) {
 }
 
 QSqlQuery* Storage::Run(const QString& sql, const QVariantList& values) {
-    QSqlQuery*& query = statements_[sql];
-    if (query == nullptr) {
-        query = new QSqlQuery(db_);
-        if (!query->prepare(sql)) {
-            qWarning("statement not prepared: %s", qPrintable(query->lastError().text()));
-            delete query;
-            statements_.remove(sql);
-            return nullptr;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        QSqlQuery*& query = statements_[sql];
+        if (query == nullptr) {
+            query = new QSqlQuery(db_);
+            if (!query->prepare(sql)) {
+                const QSqlError error = query->lastError();
+                delete query;
+                statements_.remove(sql);
+                if (attempt == 0 && Reconnect(error)) continue;
+                qWarning("statement not prepared: %s", qPrintable(error.text()));
+                return nullptr;
+            }
         }
-    }
-    for (int i = 0; i < values.size(); ++i) query->bindValue(i, values[i]);
-    if (!query->exec()) {
-        qWarning("statement failed: %s", qPrintable(query->lastError().text()));
+        for (int i = 0; i < values.size(); ++i) query->bindValue(i, values[i]);
+        if (query->exec()) return query;
+        const QSqlError error = query->lastError();
         query->finish();
+        // A restarted database server drops the connection: open it again once, outside
+        // a transaction, and run the statement anew.
+        if (attempt == 0 && Reconnect(error)) continue;
+        qWarning("statement failed: %s", qPrintable(error.text()));
         return nullptr;
     }
-    return query;
+    return nullptr;
+}
+
+bool Storage::Reconnect(const QSqlError& error) {
+    if (!postgres_ || inTransaction_) return false;
+    if (error.type() != QSqlError::ConnectionError && db_.isOpen() && QSqlQuery(db_).exec("SELECT 1")) return false;
+    qDeleteAll(statements_);
+    statements_.clear();
+    db_.close();
+    return db_.open();
+}
+
+bool Storage::Begin() {
+    inTransaction_ = db_.transaction();
+    return inTransaction_;
+}
+
+bool Storage::Commit() {
+    inTransaction_ = false;
+    if (db_.commit()) return true;
+    db_.rollback();
+    return false;
+}
+
+void Storage::Rollback() {
+    inTransaction_ = false;
+    db_.rollback();
 }
 
 bool Storage::Exec(const QString& sql, const QVariantList& values, int* rowsAffected) {

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
@@ -135,10 +136,15 @@ private:
     // Runs a prepared statement with bound values; nullptr when it failed.
     QSqlQuery* Run(const QString& sql, const QVariantList& values);
     bool Exec(const QString& sql, const QVariantList& values, int* rowsAffected = nullptr);
+    bool Reconnect(const QSqlError& error);
+    bool Begin();
+    bool Commit();
+    void Rollback();
 
     QSqlDatabase db_;
     QString connection_;
     bool postgres_ = false;
+    bool inTransaction_ = false;
     QHash<QString, QSqlQuery*> statements_;
 };
 

@@ -58,7 +58,7 @@ bool Storage::AddPoints(const std::string& nick, long long delta) {
 
 TransferResult Storage::TransferPoints(const std::string& from, const std::string& to, long long amount) {
     if (amount <= 0 || NickKey(from) == NickKey(to)) return TransferResult::Refused;
-    if (!db_.transaction()) return TransferResult::Failed;
+    if (!Begin()) return TransferResult::Failed;
     int taken = 0;
     int given = 0;
     const bool ran = Exec("UPDATE accounts SET r04 = r04 - ? WHERE nick_key = ? AND r04 >= ?",
@@ -66,14 +66,14 @@ TransferResult Storage::TransferPoints(const std::string& from, const std::strin
                      (taken != 1 ||
                       Exec("UPDATE accounts SET r04 = r04 + ? WHERE nick_key = ?", {Big(amount), NickKey(to)}, &given));
     if (!ran) {
-        db_.rollback();
+        Rollback();
         return TransferResult::Failed;
     }
     if (taken != 1 || given != 1) {
-        db_.rollback();
+        Rollback();
         return TransferResult::Refused;
     }
-    return db_.commit() ? TransferResult::Done : (db_.rollback(), TransferResult::Failed);
+    return Commit() ? TransferResult::Done : TransferResult::Failed;
 }
 
 bool Storage::SaveInfo(const std::string& nick, const std::string& info) {
@@ -150,15 +150,15 @@ std::vector<std::string> Storage::AccountNicks() {
 }
 
 bool Storage::RemoveAccount(const std::string& nick) {
-    if (!db_.transaction()) return false;
+    if (!Begin()) return false;
     int rows = 0;
     const bool done = Exec("DELETE FROM account_games WHERE nick_key = ?", {NickKey(nick)}) &&
                       Exec("DELETE FROM accounts WHERE nick_key = ?", {NickKey(nick)}, &rows);
     if (!done || rows != 1) {
-        db_.rollback();
+        Rollback();
         return false;
     }
-    return db_.commit();
+    return Commit();
 }
 
 } // namespace vesrin::service

@@ -183,6 +183,14 @@ TEST_P(ServiceTest, MalformedRequestsAreRefusedAndChangeNothing) {
     EXPECT_EQ(World(WorldTopTenRead(42)), "ok");
 }
 
+TEST_P(ServiceTest, ServesOnAfterTheDatabaseServerRestarted) {
+    if (GetParam() != Backend::Postgres) GTEST_SKIP() << "only a database server can restart";
+    CreateAccount("Anna", "secret1");
+    ASSERT_TRUE(RestartPostgres());
+    EXPECT_TRUE(HasMarker(Account(AccountRead("Anna", "secret1")), "ok"));
+    EXPECT_EQ(NumberAfterLastDollar(Account(AccountCountRead())), 1);
+}
+
 INSTANTIATE_TEST_SUITE_P(Backends, ServiceTest, ::testing::Values(Backend::Sqlite, Backend::Postgres), BackendName);
 
 } // namespace

@@ -71,6 +71,10 @@ public:
         port_ = port;
         return true;
     }
+    bool Restart() {
+        const QString options = QStringLiteral("-p %1 -k %2 -c listen_addresses=127.0.0.1 -c fsync=off").arg(port_).arg(dir_);
+        return Run(bin_ + "/pg_ctl", {"-D", dir_, "-o", options, "-w", "-t", "60", "-l", dir_ + "/log", "-m", "fast", "restart"}) == 0;
+    }
     std::string Fresh() {
         const QString name = QStringLiteral("vesrin%1").arg(++databases_);
         if (Run(bin_ + "/createdb", {"-h", "127.0.0.1", "-p", QString::number(port_), "-U", "postgres", name}) != 0) return {};
@@ -96,7 +100,9 @@ private:
 
 } // namespace
 
-std::string FreshPostgresDatabase() {
+namespace {
+
+PostgresServer* SharedPostgres() {
     static std::unique_ptr<PostgresServer> server;
     static bool tried = false;
     if (!tried) {
@@ -104,7 +110,19 @@ std::string FreshPostgresDatabase() {
         server = std::make_unique<PostgresServer>();
         if (!server->Start()) server.reset();
     }
+    return server.get();
+}
+
+} // namespace
+
+std::string FreshPostgresDatabase() {
+    PostgresServer* server = SharedPostgres();
     return server ? server->Fresh() : std::string();
+}
+
+bool RestartPostgres() {
+    PostgresServer* server = SharedPostgres();
+    return server && server->Restart();
 }
 
 ServiceProcess::ServiceProcess(const std::string& db, const QStringList& extra) {

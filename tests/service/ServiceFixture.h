@@ -51,6 +51,8 @@ enum class Backend { Sqlite, Postgres };
 // A new empty database on a private PostgreSQL server that the first call starts;
 // empty when no PostgreSQL server is installed.
 std::string FreshPostgresDatabase();
+// Restarts that server, which drops every connection to it.
+bool RestartPostgres();
 
 // The end-to-end suite runs once on SQLite and once on PostgreSQL.
 class ServiceTest : public ::testing::TestWithParam<Backend> {
