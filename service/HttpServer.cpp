@@ -7,6 +7,9 @@ namespace {
 
 constexpr int kIdleMs = 30000;
 constexpr int kMaxConnections = 4000;
+// Open connections of one client address; idle ones would otherwise let one client hold
+// every place.
+constexpr int kMaxConnectionsPerAddress = 256;
 constexpr qint64 kFilePiece = 64 * 1024;
 constexpr qint64 kWriteBacklog = 256 * 1024;
 
@@ -41,18 +44,21 @@ bool HttpServer::Listen(const QHostAddress& address, quint16 port) { return serv
 
 void HttpServer::Accept() {
     while (QTcpSocket* socket = server_.nextPendingConnection()) {
-        if (connections_ >= kMaxConnections) {
+        if (connections_ >= kMaxConnections || perAddress_.value(socket->peerAddress().toString()) >= kMaxConnectionsPerAddress) {
             socket->abort();
             socket->deleteLater();
             continue;
         }
-        new HttpConnection(socket, handler_, limits_, &connections_);
+        new HttpConnection(socket, handler_, limits_, &connections_, &perAddress_);
     }
 }
 
-HttpConnection::HttpConnection(QTcpSocket* socket, const HttpHandler& handler, const HttpLimits& limits, int* counter)
-    : QObject(socket), socket_(socket), handler_(handler), reader_(limits), counter_(counter) {
+HttpConnection::HttpConnection(QTcpSocket* socket, const HttpHandler& handler, const HttpLimits& limits, int* counter,
+                               QHash<QString, int>* perAddress)
+    : QObject(socket), socket_(socket), handler_(handler), reader_(limits), counter_(counter), perAddress_(perAddress),
+      address_(socket->peerAddress().toString()) {
     ++*counter_;
+    ++(*perAddress_)[address_];
     socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     idle_.setSingleShot(true);
     idle_.setInterval(kIdleMs);
@@ -69,7 +75,10 @@ HttpConnection::HttpConnection(QTcpSocket* socket, const HttpHandler& handler, c
     idle_.start();
 }
 
-HttpConnection::~HttpConnection() { --*counter_; }
+HttpConnection::~HttpConnection() {
+    --*counter_;
+    if (--(*perAddress_)[address_] <= 0) perAddress_->remove(address_);
+}
 
 void HttpConnection::ReadData() {
     idle_.start();

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QHash>
 #include <QHostAddress>
 #include <QList>
 #include <QObject>
@@ -48,11 +49,13 @@ private:
     HttpLimits limits_;
     QTcpServer server_;
     int connections_ = 0;
+    QHash<QString, int> perAddress_;
 };
 
 class HttpConnection : public QObject {
 public:
-    HttpConnection(QTcpSocket* socket, const HttpHandler& handler, const HttpLimits& limits, int* counter);
+    HttpConnection(QTcpSocket* socket, const HttpHandler& handler, const HttpLimits& limits, int* counter,
+                   QHash<QString, int>* perAddress);
     ~HttpConnection() override;
 
 private:
@@ -71,6 +74,8 @@ private:
     qint64 fileLeft_ = 0;
     bool closeAfter_ = false;
     int* counter_;
+    QHash<QString, int>* perAddress_;
+    QString address_;
 };
 
 QByteArray StatusText(int status);
