@@ -42,6 +42,8 @@ HttpServer::HttpServer(HttpHandler handler, HttpLimits limits, QObject* parent)
 
 bool HttpServer::Listen(const QHostAddress& address, quint16 port) { return server_.listen(address, port); }
 
+bool HttpServer::ListenOn(qintptr descriptor) { return server_.setSocketDescriptor(descriptor); }
+
 void HttpServer::Accept() {
     while (QTcpSocket* socket = server_.nextPendingConnection()) {
         if (connections_ >= kMaxConnections || perAddress_.value(socket->peerAddress().toString()) >= kMaxConnectionsPerAddress) {

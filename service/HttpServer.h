@@ -39,6 +39,8 @@ class HttpServer : public QObject {
 public:
     HttpServer(HttpHandler handler, HttpLimits limits, QObject* parent = nullptr);
     bool Listen(const QHostAddress& address, quint16 port);
+    // Serves a listening socket made elsewhere (shared by several worker processes).
+    bool ListenOn(qintptr descriptor);
     quint16 Port() const { return server_.serverPort(); }
     QString ErrorText() const { return server_.errorString(); }
 

@@ -9,6 +9,7 @@ QString ServiceUsage() {
     return "usage: vesrin-service [--listen ADDRESS] [--port 8042] [--db sqlite:PATH | postgresql://USER@HOST:PORT/DB]\n"
            "                      [--data DIR] [--public-url URL] [--rate-limit PER_SECOND] [--rate-burst N]\n"
            "                      [--tour-host ADDRESS] [--tour-port BASE] [--trust-forwarded-for]\n"
+           "                      [--workers N]\n"
            "       vesrin-service admin [--db ...] [--data DIR] COMMAND ...   (vesrin-service admin help)\n";
 }
 
@@ -35,6 +36,10 @@ bool ParseServiceOptions(const QStringList& args, ServiceOptions& o, QString* er
         else if (name == "--rate-limit") o.RatePerSecond = value.toDouble(&ok);
         else if (name == "--rate-burst") o.RateBurst = value.toDouble(&ok);
         else if (name == "--tour-host") o.TourHost = value;
+        else if (name == "--workers") {
+            o.Workers = value.toInt(&ok);
+            ok = ok && o.Workers >= 1 && o.Workers <= 64;
+        }
         else if (name == "--tour-port") {
             o.TourBasePort = value.toInt(&ok);
             ok = ok && o.TourBasePort > 0 && o.TourBasePort < 65525;

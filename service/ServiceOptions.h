@@ -18,6 +18,8 @@ struct ServiceOptions {
     // Behind a reverse proxy on this machine: the client is the last address the proxy
     // puts in "X-Forwarded-For" (for the rate limit and "/get_ip.php").
     bool TrustForwardedFor = false;
+    // Processes that share the listening port (each with its own database connection).
+    int Workers = 1;
 };
 
 // Reads the options of the "serve" form; false with a message on a bad option.

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Load run of vesrin-service on SQLite and, when a PostgreSQL server is installed, on a
 # private PostgreSQL: starts each, runs build/bench/service_load against it, stops it.
-#   bench/service/run-load.sh [CLIENTS] [SECONDS]
+#   [WORKERS=N] bench/service/run-load.sh [CLIENTS] [SECONDS]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 clients=${1:-64}
@@ -19,12 +19,15 @@ trap cleanup EXIT
 as_pg() { if [ "$(id -u)" = 0 ]; then runuser -u postgres -- "$@"; else "$@"; fi; }
 
 run_one() { # name db
-  "$build/bin/vesrin-service" --port 0 --db "$2" --data "$work/data-$1" --rate-limit 0 > "$work/out-$1" 2>&1 &
+  "$build/bin/vesrin-service" --port 0 --db "$2" --data "$work/data-$1" --rate-limit 0 --workers "${WORKERS:-1}" > "$work/out-$1" 2>&1 &
   service_pid=$!
   for _ in $(seq 100); do grep -q listening "$work/out-$1" && break; sleep 0.1; done
   port=$(grep -o '[0-9]*$' "$work/out-$1" | head -1)
   echo "== $1"
   "$build/bench/service_load" "$port" --clients "$clients" --seconds "$seconds"
+  # Processor time the service itself used: on a shared machine this says more than the
+  # rate alone.
+  echo "service processor time: $(ps -o times= --ppid "$service_pid" -p "$service_pid" | awk '{s+=$1} END {print s}') s"
   kill "$service_pid"; wait "$service_pid" 2>/dev/null || true; service_pid=""
 }
 

@@ -145,6 +145,20 @@ TEST(ServiceSite, BehindAProxyTheForwardedAddressCounts) {
     EXPECT_EQ(direct.Get("/get_ip.php", "X-Forwarded-For: 203.0.113.7\r\n").Body, "127.0.0.1");
 }
 
+TEST(ServiceSite, WorkerProcessesShareThePortAndTheDatabase) {
+    ServiceProcess service({}, {"--rate-limit", "0", "--workers", "3"});
+    ASSERT_TRUE(service.Started());
+    ASSERT_EQ(service.Call("/account", AccountCreate({"Anna", "secret1", "Paris", "France", "1-015", 'M', "a@b.c", "1"})).Body,
+              "ok");
+    // Whichever worker takes a request, it sees what another one stored.
+    for (int i = 0; i < 6; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(service.Call("/account", AccountCreate({"Anna", "secret1", "Paris", "France", "1-015", 'M', "a", "1"})).Body,
+                  "is");
+        EXPECT_EQ(NumberAfterLastDollar(service.Call("/account", AccountCountRead()).Body), 1);
+    }
+}
+
 TEST(ServiceSite, EachAddressIsRateLimited) {
     ServiceProcess service({}, {"--rate-limit", "0.5", "--rate-burst", "3"});
     ASSERT_TRUE(service.Started());
