@@ -11,7 +11,10 @@
 #include <cstdlib>
 #include <mutex>
 
+#include <csignal>
+
 #include <grp.h>
+#include <sys/prctl.h>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -128,6 +131,8 @@ bool RestartPostgres() {
 ServiceProcess::ServiceProcess(const std::string& db, const QStringList& extra) {
     db_ = db.empty() ? "sqlite:" + QString::fromStdString((data_.Path() / "service.sqlite").string()) : QString::fromStdString(db);
     process_.setProcessChannelMode(QProcess::SeparateChannels);
+    // The service goes when the test process goes, however that ends.
+    process_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
     process_.start(ServiceBinary(), QStringList{"--port", "0", "--db", db_, "--data",
                                                 QString::fromStdString(data_.Path().string())} + extra);
     if (!process_.waitForStarted(kWaitMs)) return;
