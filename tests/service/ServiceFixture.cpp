@@ -6,6 +6,7 @@
 #include <QHostAddress>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QThread>
 
 #include <atomic>
 #include <cstdlib>
@@ -50,9 +51,7 @@ quint16 FreePort() {
 // A private PostgreSQL server for this test run, stopped when the tests end.
 class PostgresServer {
 public:
-    ~PostgresServer() {
-        if (port_ != 0) Run(bin_ + "/pg_ctl", {"-D", dir_, "-m", "immediate", "stop"});
-    }
+    ~PostgresServer() { Stop(); }
     bool Start() {
         const QStringList found = QDir("/usr/lib/postgresql").entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
         for (const QString& version : found)
@@ -64,19 +63,18 @@ public:
             // The server refuses to run as the superuser: it runs as the postgres user.
             const passwd* user = ::getpwnam("postgres");
             if (user == nullptr || ::chown(dir_.toLocal8Bit().constData(), user->pw_uid, user->pw_gid) != 0) return false;
-            asUser_ = true;
+            uid_ = user->pw_uid;
+            gid_ = user->pw_gid;
         }
         if (Run(bin_ + "/initdb", {"-D", dir_, "-A", "trust", "-U", "postgres", "--no-sync", "-E", "UTF8"}) != 0) return false;
-        const quint16 port = FreePort();
-        const QString options = QStringLiteral("-p %1 -k %2 -c listen_addresses=127.0.0.1 -c fsync=off").arg(port).arg(dir_);
-        if (Run(bin_ + "/pg_ctl", {"-D", dir_, "-o", options, "-w", "-t", "60", "-l", dir_ + "/log", "start"}) != 0)
-            return false;
-        port_ = port;
-        return true;
+        port_ = FreePort();
+        if (Launch()) return true;
+        port_ = 0;
+        return false;
     }
     bool Restart() {
-        const QString options = QStringLiteral("-p %1 -k %2 -c listen_addresses=127.0.0.1 -c fsync=off").arg(port_).arg(dir_);
-        return Run(bin_ + "/pg_ctl", {"-D", dir_, "-o", options, "-w", "-t", "60", "-l", dir_ + "/log", "-m", "fast", "restart"}) == 0;
+        Stop();
+        return Launch();
     }
     std::string Fresh() {
         const QString name = QStringLiteral("vesrin%1").arg(++databases_);
@@ -85,18 +83,57 @@ public:
     }
 
 private:
+    // The server is a child of the test process (not a daemon), so that it stops with the
+    // tests however they end.
+    bool Launch() {
+        server_ = std::make_unique<QProcess>();
+        Prepare(*server_, SIGQUIT);
+        server_->setStandardOutputFile(dir_ + "/../server.log", QIODevice::Append);
+        server_->setStandardErrorFile(dir_ + "/../server.log", QIODevice::Append);
+        server_->start(bin_ + "/postgres", {"-D", dir_, "-p", QString::number(port_), "-k", dir_, "-c",
+                                            "listen_addresses=127.0.0.1", "-c", "fsync=off"});
+        if (!server_->waitForStarted(kWaitMs)) return false;
+        for (int i = 0; i < 600; ++i) {
+            QTcpSocket probe;
+            probe.connectToHost(QHostAddress::LocalHost, port_);
+            if (probe.waitForConnected(100) &&
+                Run(bin_ + "/psql", {"-h", "127.0.0.1", "-p", QString::number(port_), "-U", "postgres", "-c", "SELECT 1"}) == 0)
+                return true;
+            if (server_->state() == QProcess::NotRunning) return false;
+            QThread::msleep(100);
+        }
+        return false;
+    }
+    void Stop() {
+        if (!server_) return;
+        ::kill(static_cast<pid_t>(server_->processId()), SIGINT); // fast shutdown
+        if (!server_->waitForFinished(kWaitMs)) server_->kill();
+        server_->waitForFinished(kWaitMs);
+        server_.reset();
+    }
+    // Runs as the postgres user when the tests run as the superuser; dies with its parent.
+    void Prepare(QProcess& process, int deathSignal) {
+        process.setWorkingDirectory(dir_);
+        const uid_t uid = uid_;
+        const gid_t gid = gid_;
+        process.setChildProcessModifier([uid, gid, deathSignal] {
+            if (uid != 0 && (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0)) ::_exit(99);
+            ::prctl(PR_SET_PDEATHSIG, deathSignal);
+        });
+    }
     int Run(const QString& program, const QStringList& args) {
         QProcess process;
-        process.setWorkingDirectory(dir_);
-        if (asUser_) process.start("runuser", QStringList{"-u", "postgres", "--", program} + args);
-        else process.start(program, args);
+        Prepare(process, SIGKILL);
+        process.start(program, args);
         if (!process.waitForFinished(120000)) return -1;
         return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     }
 
     TempFolder folder_;
     QString bin_, dir_;
-    bool asUser_ = false;
+    uid_t uid_ = 0;
+    gid_t gid_ = 0;
+    std::unique_ptr<QProcess> server_;
     quint16 port_ = 0;
     int databases_ = 0;
 };
