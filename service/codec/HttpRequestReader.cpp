@@ -47,14 +47,14 @@ std::optional<std::uint64_t> Decimal(std::string_view text) {
     return value;
 }
 
-int HexValue(char c) {
+} // namespace
+
+int HexDigitValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return -1;
 }
-
-} // namespace
 
 std::optional<std::string_view> HttpRequest::Header(std::string_view name) const {
     for (const auto& [key, value] : Headers)
@@ -198,8 +198,8 @@ std::optional<std::string> DecodePath(std::string_view path) {
         char c = path[i];
         if (c == '%') {
             if (i + 2 >= path.size()) return std::nullopt;
-            const int high = HexValue(path[i + 1]);
-            const int low = HexValue(path[i + 2]);
+            const int high = HexDigitValue(path[i + 1]);
+            const int low = HexDigitValue(path[i + 2]);
             if (high < 0 || low < 0) return std::nullopt;
             c = static_cast<char>(high * 16 + low);
             i += 2;

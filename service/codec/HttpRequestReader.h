@@ -77,6 +77,9 @@ struct ByteRange {
 enum class RangeStatus { None, Satisfiable, Unsatisfiable };
 RangeStatus ParseRange(std::string_view header, std::uint64_t size, ByteRange& range);
 
+// The value of a hexadecimal digit, -1 for any other character.
+int HexDigitValue(char c);
+
 // Percent-decoding of a path; nullopt for a broken escape or a NUL byte.
 std::optional<std::string> DecodePath(std::string_view path);
 

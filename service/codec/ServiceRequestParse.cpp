@@ -1,5 +1,7 @@
 #include "codec/ServiceRequestParse.h"
 
+#include "codec/HttpRequestReader.h"
+
 #include <charconv>
 #include <cmath>
 
@@ -8,13 +10,6 @@ namespace {
 
 constexpr std::size_t kMaxFields = 40;
 
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
 std::string DecodeFormText(std::string_view text) {
     std::string out;
     out.reserve(text.size());
@@ -22,8 +17,8 @@ std::string DecodeFormText(std::string_view text) {
         const char c = text[i];
         if (c == '+') {
             out += ' ';
-        } else if (c == '%' && i + 2 < text.size() && HexValue(text[i + 1]) >= 0 && HexValue(text[i + 2]) >= 0) {
-            out += static_cast<char>(HexValue(text[i + 1]) * 16 + HexValue(text[i + 2]));
+        } else if (c == '%' && i + 2 < text.size() && HexDigitValue(text[i + 1]) >= 0 && HexDigitValue(text[i + 2]) >= 0) {
+            out += static_cast<char>(HexDigitValue(text[i + 1]) * 16 + HexDigitValue(text[i + 2]));
             i += 2;
         } else {
             out += c;
