@@ -122,6 +122,28 @@ TEST(ServiceSite, DownloadsAndSongsAreServedSafelyWithRanges) {
     }
 }
 
+TEST(ServiceSite, PublicPagesShowTheListsEscaped) {
+    ServiceProcess service;
+    ASSERT_TRUE(service.Started());
+    WorldResultValues result;
+    result.Nick = "Nokia_is_ok";
+    result.City = "<b>Sonora</b>";
+    result.Country = "1-000";
+    result.Score = 150;
+    ASSERT_TRUE(NumberAfterLastDollar(service.Call("/worldtop", WorldResultSend(result)).Body));
+    ASSERT_TRUE(StatAccepted(service.Call("/stat", LikeSend(42, "Nokia_is_ok")).Body));
+    const HttpReply index = service.Get("/");
+    EXPECT_EQ(index.Status, 200);
+    EXPECT_NE(index.Body.find("href=\"/top/42\""), std::string::npos);
+    const HttpReply list = service.Get("/top/42");
+    EXPECT_EQ(list.Headers.at("content-type"), "text/html; charset=utf-8");
+    EXPECT_NE(list.Body.find("Nokia is ok"), std::string::npos);
+    EXPECT_NE(list.Body.find("&lt;b&gt;Sonora&lt;/b&gt;"), std::string::npos);
+    EXPECT_EQ(list.Body.find("<b>Sonora"), std::string::npos);
+    EXPECT_NE(service.Get("/stats").Body.find("Nokia is ok"), std::string::npos);
+    EXPECT_EQ(service.Get("/nothing-here").Status, 404);
+}
+
 TEST(ServiceSite, KeepAliveAnswersEveryRequestOfAConnection) {
     ServiceProcess service;
     ASSERT_TRUE(service.Started());
