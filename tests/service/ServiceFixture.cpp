@@ -241,6 +241,13 @@ std::vector<std::string> OwnedRecords(const std::string& reply, std::size_t max)
     return records;
 }
 
+std::vector<std::string> LeadingFields(std::string_view record, std::size_t count, char separator) {
+    std::vector<std::string> fields = RecordFields(record, separator);
+    fields.erase(fields.begin());
+    fields.resize(std::min(count, fields.size()));
+    return fields;
+}
+
 std::string BackendName(const ::testing::TestParamInfo<Backend>& info) {
     return info.param == Backend::Sqlite ? "Sqlite" : "Postgres";
 }

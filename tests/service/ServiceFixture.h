@@ -75,6 +75,10 @@ private:
 // temporary reply).
 std::vector<std::string> OwnedRecords(const std::string& reply, std::size_t max);
 
+// Fields 1..count of a record (fewer when the record is shorter).
+std::vector<std::string> LeadingFields(std::string_view record, std::size_t count, char separator = ' ');
+using Words = std::vector<std::string>;
+
 std::string BackendName(const ::testing::TestParamInfo<Backend>& info);
 
 } // namespace vesrin::test
