@@ -62,3 +62,14 @@ function(vesrin_test name)
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60)
 endfunction()
+
+# vesrin_runtime_files(FILES ...)
+# Files the game reads at run time besides its own built-in resources (resource
+# libraries, the voice library, the radio catalogue). The folder that makes them also
+# puts them beside the programs (the program folder of a portable copy); this registers
+# them for the installation's data folder (share/vesrin), where an installed copy finds
+# them (InstallContentFolder, LibraryPlaces::InstallFolder).
+function(vesrin_runtime_files)
+  cmake_parse_arguments(ARG "" "" "FILES" ${ARGN})
+  set_property(GLOBAL APPEND PROPERTY VESRIN_RUNTIME_FILES ${ARG_FILES})
+endfunction()
