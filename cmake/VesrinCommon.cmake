@@ -1,5 +1,10 @@
 # Shared build settings and the helpers every folder uses.
 
+include(GNUInstallDirs)
+# Where the game's programs are installed, below the prefix: Debian keeps games in
+# /usr/games (and /usr/local/games), which is on every user's PATH.
+set(VESRIN_INSTALL_GAMESDIR games CACHE STRING "Folder of the installed game programs, below the prefix")
+
 add_library(vesrin_flags INTERFACE)
 target_compile_options(vesrin_flags INTERFACE -Wall -Wextra -pedantic
   $<$<BOOL:${VESRIN_WERROR}>:-Werror>)

@@ -46,7 +46,7 @@ history of every game, and speaks ten languages. Every file it writes stays in
 the player's home folder.")
 
 set(CPACK_DEBIAN_VESRIN-SERVICE_PACKAGE_NAME vesrin-service)
-set(CPACK_DEBIAN_VESRIN-SERVICE_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_VESRIN-SERVICE_PACKAGE_SECTION net)
 set(CPACK_DEBIAN_VESRIN-SERVICE_PACKAGE_DEPENDS "adduser, libqt6sql6-sqlite")
 set(CPACK_COMPONENT_VESRIN-SERVICE_DESCRIPTION
 "Game web service and tournament server for Vesrin

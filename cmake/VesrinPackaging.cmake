@@ -90,7 +90,7 @@ set(vesrin_programs vesrin vesrin-selfplay)
 if(TARGET vesrin-bot)
   list(APPEND vesrin_programs vesrin-bot)
 endif()
-install(TARGETS ${vesrin_programs} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT vesrin)
+install(TARGETS ${vesrin_programs} RUNTIME DESTINATION ${VESRIN_INSTALL_GAMESDIR} COMPONENT vesrin)
 install(FILES ${CMAKE_BINARY_DIR}/install-content/Vesrin.clb ${CMAKE_BINARY_DIR}/install-content/Vesrin.net
               ${CMAKE_SOURCE_DIR}/src/app/help/Vesrin.html
         DESTINATION ${vesrin_data} COMPONENT vesrin)

@@ -30,7 +30,7 @@ TEST(ProgramFolders, DataHomeFollowsXdg) {
     EXPECT_EQ(DataHomeFolder(nullptr, "/home/ann"), "/home/ann/.local/share");
     EXPECT_EQ(DataHomeFolder("/data", "/home/ann"), "/data");
     EXPECT_EQ(DataHomeFolder("relative", "/home/ann"), "/home/ann/.local/share");
-    EXPECT_EQ(InstallContentFolder("/usr/bin"), "/usr/share/vesrin/");
+    EXPECT_EQ(InstallContentFolder("/usr/games"), "/usr/share/vesrin/");
 }
 
 // The executable's folder is a program folder by what it holds, never by whether it

@@ -91,7 +91,7 @@ protected:
         const fs::path out = logs / "stdout", err = logs / "stderr";
         const int outFd = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
         const int errFd = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-        const std::string program = (Prefix() / "bin" / "vesrin").string();
+        const std::string program = (Prefix() / "games" / "vesrin").string();
         const pid_t pid = ::fork();
         if (pid == 0) {
             if (::dup2(outFd, 1) < 0 || ::dup2(errFd, 2) < 0) _exit(97);
@@ -188,7 +188,7 @@ TEST_F(InstalledCopy, HoldsTheDesktopFiles) {
         metainfo = metainfo || entry.path().string().ends_with(".metainfo.xml");
     EXPECT_TRUE(desktopEntry);
     EXPECT_TRUE(metainfo);
-    EXPECT_TRUE(fs::is_regular_file(Prefix() / "bin" / "vesrin-selfplay"));
+    EXPECT_TRUE(fs::is_regular_file(Prefix() / "games" / "vesrin-selfplay"));
 }
 
 } // namespace
