@@ -30,11 +30,12 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_VESRIN_PACKAGE_NAME vesrin)
 set(CPACK_DEBIAN_VESRIN_PACKAGE_SECTION games)
 # The table's fonts: "Comic Sans MS" comes out as Comic Neue, "Courier New" as
-# Liberation Mono, the rest as DejaVu.
-set(CPACK_DEBIAN_VESRIN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-liberation2, fonts-comic-neue")
-# Sounds play through GStreamer; Chinese, Japanese and Korean texts want a CJK font.
-set(CPACK_DEBIAN_VESRIN_PACKAGE_RECOMMENDS
-    "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, fonts-noto-cjk, qt6-wayland")
+# Liberation Mono, the rest as DejaVu. Qt's media player needs GStreamer's base and
+# good plugins, or it crashes instead of playing.
+set(CPACK_DEBIAN_VESRIN_PACKAGE_DEPENDS
+    "fonts-dejavu-core, fonts-liberation2, fonts-comic-neue, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
+# Chinese, Japanese and Korean texts want a CJK font; Wayland sessions a native window.
+set(CPACK_DEBIAN_VESRIN_PACKAGE_RECOMMENDS "fonts-noto-cjk, qt6-wayland")
 set(CPACK_COMPONENT_VESRIN_DESCRIPTION
 "Hearts card game against the computer or friends
 Vesrin is the card game Hearts for the desktop. You sit at the bottom of the

@@ -118,6 +118,22 @@ if(TARGET vesrin-service)
   vesrin_install_package_documents(vesrin-service)
 endif()
 
+# Everything the packages take, built without the tests and benchmarks:
+#   cmake --build build --target vesrin_package_content && (cd build && cpack -G DEB)
+add_custom_target(vesrin_package_content)
+add_dependencies(vesrin_package_content ${vesrin_programs} vesrin_records_content vesrin_icons vesrin_manuals)
+if(TARGET vesrin-service)
+  add_dependencies(vesrin_package_content vesrin-service)
+endif()
+
+# The pictures the AppStream data shows, taken by the screenshot tools under a private
+# X server, for publishing in the home page's screenshots/ folder.
+add_custom_target(vesrin_screenshots
+  COMMAND ${CMAKE_SOURCE_DIR}/packaging/screenshots.sh ${CMAKE_BINARY_DIR}
+  DEPENDS vesrin-menu-shots vesrin-table-shots
+  COMMENT "Screenshots for the AppStream data"
+  VERBATIM)
+
 # --- checks of the installation and the desktop files ---
 if(TARGET packaging_tests)
   # The test installs the game: everything the installation takes must be built.
