@@ -37,8 +37,8 @@ std::map<std::string, std::string> Snapshot(const fs::path& root) {
     for (const auto& entry : fs::recursive_directory_iterator(root)) {
         struct stat info {};
         if (::lstat(entry.path().c_str(), &info) != 0) continue;
-        entries[entry.path().string()] = std::to_string(info.st_size) + " " + std::to_string(info.st_mode) + " " +
-                                         std::to_string(info.st_mtim.tv_sec) + "." +
+        entries[entry.path().string()] = std::to_string(info.st_size) + " " + std::to_string(info.st_mode) +
+                                         " " + std::to_string(info.st_mtim.tv_sec) + "." +
                                          std::to_string(info.st_mtim.tv_nsec);
     }
     return entries;
@@ -95,15 +95,17 @@ protected:
         const pid_t pid = ::fork();
         if (pid == 0) {
             if (::dup2(outFd, 1) < 0 || ::dup2(errFd, 2) < 0) _exit(97);
-            if (::getuid() != uid && (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0))
+            if (::getuid() != uid &&
+                (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0))
                 _exit(98);
             if (::chdir(home.c_str()) != 0) _exit(96);
             const std::string homeVar = "HOME=" + home.string();
             const std::string runtimeVar = "XDG_RUNTIME_DIR=" + (home / "run").string();
-            const char* environment[] = {homeVar.c_str(), runtimeVar.c_str(), "PATH=/usr/bin:/bin",
-                                         "LANG=C.UTF-8", "QT_QPA_PLATFORM=offscreen", nullptr};
+            const char* environment[] = {homeVar.c_str(), runtimeVar.c_str(),          "PATH=/usr/bin:/bin",
+                                         "LANG=C.UTF-8",  "QT_QPA_PLATFORM=offscreen", nullptr};
             const char* arguments[] = {"vesrin", "--check-start", nullptr};
-            ::execve(program.c_str(), const_cast<char* const*>(arguments), const_cast<char* const*>(environment));
+            ::execve(program.c_str(), const_cast<char* const*>(arguments),
+                     const_cast<char* const*>(environment));
             _exit(95);
         }
         ::close(outFd);
@@ -169,6 +171,34 @@ TEST_F(InstalledCopy, EveryUserReachesTheMainMenuAndWritesOnlyInHisHome) {
         }
         EXPECT_EQ(Snapshot(Prefix()), before);
     }
+}
+
+// A player's damaged records file is not replaced by the installation's: the start
+// says so and ends, and the file stays as it was for the player to rescue.
+TEST_F(InstalledCopy, ADamagedRecordsFileEndsTheStartAndStays) {
+    ASSERT_TRUE(installed_) << ReadText(installation_->Path() / "install.log");
+    const bool root = ::geteuid() == 0;
+    const uid_t uid = root ? 65534 : ::getuid();
+    const gid_t gid = root ? 65534 : ::getgid();
+    test::TempFolder place;
+    const fs::path home = place / "home";
+    const fs::path folder = home / ".local" / "share" / "Qor" / "Vesrin";
+    fs::create_directories(folder);
+    fs::create_directories(home / "run");
+    fs::permissions(home / "run", fs::perms::owner_all);
+    fs::copy_file(Prefix() / "share" / "vesrin" / "Vesrin.net", folder / "Vesrin.net");
+    test::WriteBytes(folder / "Vesrin.clb", "not a records file\r\n");
+    for (const auto& entry : fs::recursive_directory_iterator(home))
+        ASSERT_EQ(::lchown(entry.path().c_str(), uid, gid), 0);
+    ASSERT_EQ(::chown(home.c_str(), uid, gid), 0);
+
+    const Run run = Start(uid, gid, home, place.Path());
+    if (run.ExitCode == 98) GTEST_SKIP() << "this machine does not let the test become user " << uid;
+    EXPECT_NE(run.ExitCode, 0);
+    EXPECT_NE(run.ExitCode, 3) << "the start-up hung instead of ending";
+    EXPECT_NE(run.Errors.find("vesrin: message: "), std::string::npos) << run.Errors;
+    EXPECT_EQ(run.Output.find("main menu"), std::string::npos) << run.Output;
+    EXPECT_EQ(ReadText(folder / "Vesrin.clb"), "not a records file\r\n");
 }
 
 // The installation holds what a desktop needs besides the program.
