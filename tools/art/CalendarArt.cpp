@@ -107,6 +107,12 @@ void UkCloth(QPainter& p, const QRectF& r) {
   p.drawLine(QPointF(r.left(), r.center().y()), QPointF(r.right(), r.center().y()));
 }
 
+void Filled(QPainter& p, const QPolygonF& shape, const QColor& fill, const QColor& outline) {
+  p.setPen(QPen(outline, 1));
+  p.setBrush(fill);
+  p.drawPolygon(shape);
+}
+
 void Heart(QPainter& p, QPointF centre, double size, const QColor& colour) {
   QPainterPath heart;
   const double s = size;
@@ -186,9 +192,7 @@ void HolidayPictures(ArtOutput& out) {
     QPolygonF tree;
     tree << QPointF(27, 8) << QPointF(42, 30) << QPointF(35, 30) << QPointF(48, 52) << QPointF(6, 52)
          << QPointF(19, 30) << QPointF(12, 30);
-    p.setPen(QPen(QColor(10, 80, 30), 1));
-    p.setBrush(QColor(30, 140, 60));
-    p.drawPolygon(tree);
+    Filled(p, tree, QColor(30, 140, 60), QColor(10, 80, 30));
     p.fillRect(QRectF(23, 52, 8, 10), QColor(110, 70, 30));
     const QColor balls[] = {kRed, kGold, QColor(60, 120, 230), QColor(200, 60, 200)};
     const QPointF places[] = {{22, 26}, {31, 34}, {18, 44}, {36, 46}, {27, 40}};
@@ -220,9 +224,7 @@ void HolidayPictures(ArtOutput& out) {
     QPolygonF cap;
     cap << QPointF(10, 34) << QPointF(6, 8) << QPointF(20, 24) << QPointF(27, 4) << QPointF(34, 24)
         << QPointF(48, 8) << QPointF(44, 34);
-    p.setPen(QPen(QColor(60, 20, 60), 1));
-    p.setBrush(QColor(140, 40, 170));
-    p.drawPolygon(cap);
+    Filled(p, cap, QColor(140, 40, 170), QColor(60, 20, 60));
     for (QPointF bell : {QPointF(6, 8), QPointF(27, 4), QPointF(48, 8)}) Disc(p, bell, 3, kGold, QColor(130, 90, 0), 0.5);
     p.setPen(QPen(kInk, 2));
     p.setBrush(Qt::NoBrush);
