@@ -44,6 +44,19 @@ QLabel* Text(const QString& text, const Settings& settings, QWidget* parent, int
     return label;
 }
 
+// The window's caption, its heading and the text under it; the layout goes on below.
+QVBoxLayout* BeginSideWindow(QDialog& window, const Settings& settings, Word caption, Word intro) {
+    window.setWindowTitle(WordText(settings, caption));
+    auto* layout = new QVBoxLayout(&window);
+    auto* title = Text(WordText(settings, caption), settings, &window, 26);
+    title->setFont(DecorFont(settings, 26, true));
+    layout->addWidget(title);
+    layout->addWidget(Text(WordText(settings, intro), settings, &window));
+    layout->addSpacing(6);
+    window.setFixedWidth(520);
+    return layout;
+}
+
 } // namespace
 
 QString SystemReport(const Settings& settings, const SupportFacts& facts) {
@@ -75,13 +88,7 @@ QString SystemReport(const Settings& settings, const SupportFacts& facts) {
 
 SupportWindow::SupportWindow(const Settings& settings, const SupportFacts& facts, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FormSupport"));
-    setWindowTitle(WordText(settings, Word::HelpDeskCaption));
-    auto* layout = new QVBoxLayout(this);
-    auto* title = Text(WordText(settings, Word::HelpDeskCaption), settings, this, 26);
-    title->setFont(DecorFont(settings, 26, true));
-    layout->addWidget(title);
-    layout->addWidget(Text(WordText(settings, Word::SupportHowToReport), settings, this));
-    layout->addSpacing(6);
+    QVBoxLayout* layout = BeginSideWindow(*this, settings, Word::HelpDeskCaption, Word::SupportHowToReport);
     const std::filesystem::path gifFolder = facts.ProgramFolder.empty() ? std::filesystem::path() : facts.ProgramFolder / "GIFGame";
     const std::pair<Word, QString> facts_[] = {
         {Word::SupportVersion, QString::fromLatin1(StartPicture::Version) + QStringLiteral("  ") +
@@ -112,7 +119,6 @@ SupportWindow::SupportWindow(const Settings& settings, const SupportFacts& facts
     buttons->addWidget(close);
     layout->addLayout(buttons);
     layout->addWidget(copied_);
-    setFixedWidth(520);
 }
 
 std::vector<ServiceLink> ServiceLinks(const Settings& settings) {
@@ -134,13 +140,7 @@ std::vector<ServiceLink> ServiceLinks(const Settings& settings) {
 
 OtherGamesWindow::OtherGamesWindow(const Settings& settings, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FormOtherGames"));
-    setWindowTitle(WordText(settings, Word::OtherGamesCaption));
-    auto* layout = new QVBoxLayout(this);
-    auto* title = Text(WordText(settings, Word::OtherGamesCaption), settings, this, 26);
-    title->setFont(DecorFont(settings, 26, true));
-    layout->addWidget(title);
-    layout->addWidget(Text(WordText(settings, Word::OtherGamesModes), settings, this));
-    layout->addSpacing(6);
+    QVBoxLayout* layout = BeginSideWindow(*this, settings, Word::OtherGamesCaption, Word::OtherGamesModes);
     layout->addWidget(Text(WordText(settings, Word::OtherGamesLinks), settings, this));
     for (const ServiceLink& link : ServiceLinks(settings)) {
         auto* line = Text(QStringLiteral("<a href=\"%1\">%2</a> &nbsp; %3")
@@ -155,7 +155,6 @@ OtherGamesWindow::OtherGamesWindow(const Settings& settings, QWidget* parent) : 
     auto* close = WindowButton(WordText(settings, Word::SideClose), settings, this);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(close, 0, Qt::AlignHCenter);
-    setFixedWidth(520);
 }
 
 } // namespace vesrin
