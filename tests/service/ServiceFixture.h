@@ -30,6 +30,7 @@ public:
     ~ServiceProcess();
 
     bool Started() const { return port_ != 0; }
+    quint16 Port() const { return port_; }
     const std::filesystem::path& DataDir() const { return data_.Path(); }
 
     HttpReply Raw(const std::string& bytes);
