@@ -18,6 +18,8 @@ bool BreaksLine(std::string_view text) { return text.find_first_of("\r\n") != st
 std::optional<UserFileContent> ParseUserFile(std::string_view bytes) {
     const std::vector<std::string_view> lines = SplitLines(bytes);
     if (lines.size() < 3 || lines[0] != kUserFileHeader) return std::nullopt;
+    // A stray carriage return inside a line is damage, not part of a nick.
+    if (BreaksLine(lines[1]) || BreaksLine(lines[2])) return std::nullopt;
     return UserFileContent{std::string(lines[1]), std::string(lines[2])};
 }
 

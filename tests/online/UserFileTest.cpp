@@ -30,6 +30,7 @@ TEST(UserFile, OnlyAFileWithTheHeaderAndBothLinesRemembersAnAccount) {
         {"no password line", "Qor User File\r\nAlice\r\n", false},
         {"empty", "", false},
         {"binary", std::string("\0\xff\r\n\x01", 5), false},
+        {"a stray carriage return", "Qor User File\r\nAli\rce\r\nabc\r\n", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
