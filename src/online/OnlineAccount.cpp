@@ -1,6 +1,7 @@
 #include "online/OnlineAccount.h"
 
 #include "base/TextCipher.h"
+#include "online/AccountGame.h"
 #include "online/ServiceReplies.h"
 #include "online/UserFile.h"
 
@@ -59,6 +60,37 @@ bool AccountService::ReadGame(OnlineAccount& account) {
 bool AccountService::SaveGame(const OnlineAccount& account, const QorGame& game) {
     const ServiceReply reply = Call(GameSave(account.User.Nick, account.User.Pw, ToGameValues(game)));
     return reply.Connected && HasMarker(reply.Body, kMarkerOk);
+}
+
+bool AccountService::BookGame(OnlineAccount& account, const std::function<void(int)>& onRefused) {
+    constexpr int kTries = 3;
+    OnlineAccount read = account;
+    bool saved = false;
+    if (ReadGame(read)) {
+        const QorGame booked = BookedGame(read.Game);
+        for (int attempt = 1; attempt <= kTries && !saved; ++attempt) {
+            saved = SaveGame(account, booked);
+            if (!saved && onRefused) onRefused(attempt);
+        }
+    }
+    if (!saved) {
+        account.State = AccountState::SignedOut;
+        return false;
+    }
+    // The program goes on with the values before the booking (the cycle's games and
+    // score), which the settlement needs.
+    account.Game = read.Game;
+    return true;
+}
+
+bool AccountService::SettleGame(OnlineAccount& account, long long gameResult, long long runningScore) {
+    OnlineAccount read = account;
+    if (!ReadGame(read)) return false;
+    const QorGame settled = SettledGame(read.Game, account.Game.KonL, gameResult, runningScore);
+    if (!SaveGame(account, settled)) return false;
+    account.Game = settled;
+    account.Game.Place = read.Game.Place;
+    return true;
 }
 
 bool SignInAtStart(AccountService& service, OnlineAccount& account, const std::filesystem::path& parentFolder) {

@@ -5,6 +5,7 @@
 #include "online/ServiceClient.h"
 
 #include <filesystem>
+#include <functional>
 #include <string_view>
 
 namespace vesrin {
@@ -34,6 +35,17 @@ public:
     bool ReadGame(OnlineAccount& account);
     // `GameSave`; whether the service accepted it.
     bool SaveGame(const OnlineAccount& account, const QorGame& game);
+
+    // Books an account game before it starts: `GameRead`, then `GameSave` of the booked
+    // values (one more game, the provisional rating). A refused save is tried again, three
+    // times in all; onRefused(n) runs after the n-th refusal (the warning sound and the
+    // wait before the next try). On success the program keeps the values from before the
+    // booking in account.Game; on failure the account is signed out.
+    bool BookGame(OnlineAccount& account, const std::function<void(int)>& onRefused = {});
+    // Settles the booked game: `GameRead`, the real result in place of the provisional
+    // loss, `GameSave`. On success account.Game holds the saved values; on failure it is
+    // left as it was, so the caller may ask and repeat.
+    bool SettleGame(OnlineAccount& account, long long gameResult, long long runningScore);
 
 private:
     ServiceReply Call(const ServiceRequest& request);

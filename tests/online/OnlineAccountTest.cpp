@@ -172,3 +172,100 @@ TEST_F(OnlineAccountTest, WithTheServiceStoppedNothingIsLostAndNothingIsCounted)
 
 } // namespace
 } // namespace vesrin
+
+namespace vesrin {
+namespace {
+
+class AccountGameOnServiceTest : public OnlineAccountTest {
+protected:
+    void SetUp() override {
+        OnlineAccountTest::SetUp();
+        if (HasFatalFailure()) return;
+        accounts_ = std::make_unique<AccountService>(client_, addresses_);
+        ASSERT_EQ(accounts_->Create(NewUser("Alice", "open-sesame")), CreateResult::Created);
+        ASSERT_TRUE(accounts_->SignIn(account_, "Alice", "open-sesame", true));
+        ASSERT_EQ(account_.State, AccountState::PlayingForAccount);
+    }
+    QorGame Stored() {
+        OnlineAccount copy = account_;
+        EXPECT_TRUE(accounts_->ReadGame(copy));
+        return copy.Game;
+    }
+
+    std::unique_ptr<AccountService> accounts_;
+    OnlineAccount account_;
+};
+
+TEST_F(AccountGameOnServiceTest, ABookedGameCountsAsALossUntilItIsSettled) {
+    QorGame start;
+    start.Kon = 9;
+    start.Rating = 5.0;
+    start.KonL = 4;
+    start.Score = 33;
+    ASSERT_TRUE(accounts_->SaveGame(account_, start));
+
+    ASSERT_TRUE(accounts_->BookGame(account_));
+    const QorGame booked = Stored();
+    EXPECT_EQ(booked.Kon, 10);
+    EXPECT_NEAR(booked.Rating, -15.405, 1e-9);
+    EXPECT_EQ(booked.KonL, 0);
+    // The program keeps the cycle it is playing.
+    EXPECT_EQ(account_.Game.Kon, 9);
+    EXPECT_EQ(account_.Game.KonL, 4);
+    EXPECT_EQ(account_.Game.Score, 33);
+
+    ASSERT_TRUE(accounts_->SettleGame(account_, 10, 45));
+    const QorGame settled = Stored();
+    EXPECT_EQ(settled.Kon, 10);
+    EXPECT_NEAR(settled.Rating, 5.595, 1e-9);
+    EXPECT_EQ(settled.KonL, 5);
+    EXPECT_EQ(settled.Score, 45);
+    EXPECT_EQ(account_.Game.KonL, 5);
+}
+
+TEST_F(AccountGameOnServiceTest, TheTwentiethGameClosesTheCycleOnTheService) {
+    QorGame start;
+    start.Kon = 19;
+    start.KonL = 19;
+    start.Score = 70;
+    start.Best = 50;
+    ASSERT_TRUE(accounts_->SaveGame(account_, start));
+    ASSERT_TRUE(accounts_->BookGame(account_));
+    ASSERT_TRUE(accounts_->SettleGame(account_, -3, 80));
+    const QorGame closed = Stored();
+    EXPECT_EQ(closed.Kon, 20);
+    EXPECT_EQ(closed.Sessions, 1);
+    EXPECT_EQ(closed.KonL, 0);
+    EXPECT_EQ(closed.Score, 0);
+    EXPECT_EQ(closed.Best, 80);
+}
+
+TEST_F(AccountGameOnServiceTest, WithoutTheServiceNoGameIsBookedAndNothingSettledIsLost) {
+    ASSERT_TRUE(accounts_->BookGame(account_));
+    const QorGame kept = account_.Game;
+    service_.reset();
+    EXPECT_FALSE(accounts_->SettleGame(account_, 10, 45));
+    EXPECT_EQ(account_.Game.Kon, kept.Kon);
+    EXPECT_EQ(account_.Game.KonL, kept.KonL);
+    EXPECT_EQ(account_.State, AccountState::PlayingForAccount) << "the player may repeat the settlement";
+
+    int refusals = 0;
+    EXPECT_FALSE(accounts_->BookGame(account_, [&refusals](int) { ++refusals; }));
+    EXPECT_EQ(account_.State, AccountState::SignedOut);
+    EXPECT_EQ(refusals, 0) << "nothing was read, so nothing was saved and refused";
+}
+
+TEST_F(AccountGameOnServiceTest, ARefusedBookingIsTriedThreeTimes) {
+    // The service keeps counts up to a bound; one more game than that is refused.
+    QorGame full;
+    full.Kon = 1'000'000'000'000LL;
+    ASSERT_TRUE(accounts_->SaveGame(account_, full));
+    std::vector<int> refusals;
+    EXPECT_FALSE(accounts_->BookGame(account_, [&refusals](int n) { refusals.push_back(n); }));
+    EXPECT_EQ(refusals, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(account_.State, AccountState::SignedOut);
+    EXPECT_EQ(Stored().Kon, full.Kon) << "nothing was booked";
+}
+
+} // namespace
+} // namespace vesrin
