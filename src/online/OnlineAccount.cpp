@@ -93,6 +93,26 @@ bool AccountService::SettleGame(OnlineAccount& account, long long gameResult, lo
     return true;
 }
 
+std::string AccountService::AvatarGet(std::string_view nick) {
+    const ServiceReply reply = client_.ServiceGet(PlainAddress(addresses_.AvatarBase) + PercentEncode(nick) + ".jpg");
+    return reply.Connected ? reply.Body : std::string();
+}
+
+bool AccountService::AvatarUpload(const OnlineAccount& account, std::string_view jpeg) {
+    if (account.State == AccountState::SignedOut || jpeg.empty()) return false;
+    const std::string query =
+        EncodeRequest({RequestStyle::Fields, {{"nick", account.User.Nick}, {"pw", account.User.Pw}}, {}});
+    const ServiceReply reply = client_.ServicePostData(PlainAddress(addresses_.AvatarUpload) + "?" + query, jpeg, "image/jpeg");
+    return reply.Connected && HasMarker(reply.Body, kMarkerOk);
+}
+
+RemoteConfigOutcome FetchRemoteConfig(ServiceAddresses& addresses) {
+    ServiceClient shortLived;
+    const ServiceReply reply = shortLived.ServiceGet(PlainAddress(addresses.RemoteConfig));
+    if (!reply.Connected) return {};
+    return ApplyRemoteConfig(addresses, reply.Body);
+}
+
 bool SignInAtStart(AccountService& service, OnlineAccount& account, const std::filesystem::path& parentFolder) {
     const auto remembered = ReadUserFile(parentFolder);
     if (!remembered) return false;

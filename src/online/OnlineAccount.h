@@ -47,12 +47,22 @@ public:
     // left as it was, so the caller may ask and repeat.
     bool SettleGame(OnlineAccount& account, long long gameResult, long long runningScore);
 
+    // `AvatarGet`: a player's picture (JPEG bytes); empty without a picture or a connection.
+    std::string AvatarGet(std::string_view nick);
+    // Uploads the signed-in player's own picture (JPEG bytes), authenticated with the
+    // account's password; whether the service took it.
+    bool AvatarUpload(const OnlineAccount& account, std::string_view jpeg);
+
 private:
     ServiceReply Call(const ServiceRequest& request);
 
     ServiceClient& client_;
     const ServiceAddresses& addresses_;
 };
+
+// Reads the remote configuration with a client of its own and applies it; without a
+// reply every address stays as it was.
+RemoteConfigOutcome FetchRemoteConfig(ServiceAddresses& addresses);
 
 // The silent sign-in at program start with the account remembered in the user file of
 // parentFolder. Without a user file, or when the sign-in fails, nothing changes but the

@@ -7,7 +7,9 @@
 #include "online/ServiceReplies.h"
 #include "online/UserFile.h"
 
+#include <QBuffer>
 #include <QHostAddress>
+#include <QImage>
 #include <QTcpServer>
 
 #include <gtest/gtest.h>
@@ -265,6 +267,54 @@ TEST_F(AccountGameOnServiceTest, ARefusedBookingIsTriedThreeTimes) {
     EXPECT_EQ(refusals, (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(account_.State, AccountState::SignedOut);
     EXPECT_EQ(Stored().Kon, full.Kon) << "nothing was booked";
+}
+
+} // namespace
+} // namespace vesrin
+
+namespace vesrin {
+namespace {
+
+std::string SmallJpeg() {
+    QImage picture(32, 32, QImage::Format_RGB32);
+    picture.fill(Qt::darkGreen);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "JPEG");
+    return bytes.toStdString();
+}
+
+TEST_F(OnlineAccountTest, TheOwnPictureIsUploadedWithThePasswordAndDownloadedByNick) {
+    AccountService accounts(client_, addresses_);
+    ASSERT_EQ(accounts.Create(NewUser("Alice", "open-sesame")), CreateResult::Created);
+    OnlineAccount account;
+    ASSERT_TRUE(accounts.SignIn(account, "Alice", "open-sesame"));
+    EXPECT_TRUE(accounts.AvatarGet("Alice").empty()) << "no picture yet";
+
+    const std::string jpeg = SmallJpeg();
+    ASSERT_FALSE(jpeg.empty());
+    OnlineAccount impostor = account;
+    impostor.User.Pw = "guessed1";
+    EXPECT_FALSE(accounts.AvatarUpload(impostor, jpeg));
+    EXPECT_FALSE(accounts.AvatarUpload(account, "not a picture"));
+    ASSERT_TRUE(accounts.AvatarUpload(account, jpeg));
+    EXPECT_EQ(accounts.AvatarGet("Alice"), jpeg);
+}
+
+TEST_F(OnlineAccountTest, TheRemoteConfigurationIsFetchedFromTheConfiguredAddress) {
+    ServiceAddresses addresses = addresses_;
+    const RemoteConfigOutcome outcome = FetchRemoteConfig(addresses);
+    EXPECT_EQ(outcome.Account, ConfigOutcome::Replaced);
+    EXPECT_EQ(PlainAddress(addresses.Account), PlainAddress(addresses_.Account));
+
+    service_.reset();
+    ServiceAddresses offline = BuiltInAddresses();
+    offline.RemoteConfig = addresses_.RemoteConfig;
+    const RemoteConfigOutcome old = FetchRemoteConfig(offline);
+    EXPECT_EQ(old.Account, ConfigOutcome::Old);
+    EXPECT_EQ(offline.Account, BuiltInAddresses().Account);
+    EXPECT_TRUE(offline.TopTenOn);
 }
 
 } // namespace
