@@ -10,7 +10,6 @@
 #include <QBuffer>
 #include <QHostAddress>
 #include <QImage>
-#include <QTcpServer>
 
 #include <gtest/gtest.h>
 
@@ -29,12 +28,6 @@ QorUser NewUser(const std::string& nick, const std::string& pw) {
     user.DateR = "11.12.2026";
     user.R01 = user.R02 = user.R03 = "xxx";
     return user;
-}
-
-quint16 ClosedPort() {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
 }
 
 // Two copies of the program installed side by side share the parent folder.
@@ -152,7 +145,7 @@ TEST_F(OnlineAccountTest, WithTheServiceStoppedNothingIsLostAndNothingIsCounted)
     const auto before = ReadFileBytes(parent / "QorUser.qor");
 
     service_.reset();
-    const ServiceAddresses gone = AddressesUnder("http://127.0.0.1:" + std::to_string(ClosedPort()));
+    const ServiceAddresses gone = AddressesUnder("http://127.0.0.1:" + std::to_string(test::ClosedPort()));
     AccountService offline(client_, gone);
     OnlineAccount atStart;
     EXPECT_FALSE(SignInAtStart(offline, atStart, parent.Path()));

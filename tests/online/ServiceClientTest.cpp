@@ -14,13 +14,6 @@ namespace {
 
 std::string Base(quint16 port) { return "http://127.0.0.1:" + std::to_string(port); }
 
-// A port on which nothing listens.
-quint16 ClosedPort() {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
-
 TEST(ServiceClient, RequestsReachTheRealServiceInBothStyles) {
     test::ServiceProcess service;
     ASSERT_TRUE(service.Started());
@@ -68,7 +61,7 @@ TEST(ServiceClient, FailuresAreNotConnected) {
         std::string address;
     };
     const Case cases[] = {
-        {"nothing listens", Base(ClosedPort()) + "/account"},
+        {"nothing listens", Base(test::ClosedPort()) + "/account"},
         {"an HTTP error", Base(service.Port()) + "/no-such-page"},
         {"not an address", "pause"},
         {"empty", ""},

@@ -80,6 +80,9 @@ std::vector<std::string> OwnedRecords(const std::string& reply, std::size_t max)
 std::vector<std::string> LeadingFields(std::string_view record, std::size_t count, char separator = ' ');
 using Words = std::vector<std::string>;
 
+// A loopback port on which nothing listens.
+quint16 ClosedPort();
+
 std::string BackendName(const ::testing::TestParamInfo<Backend>& info);
 
 } // namespace vesrin::test
