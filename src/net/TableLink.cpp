@@ -165,6 +165,8 @@ void TableLink::SendChat(std::string_view text) {
 void TableLink::NewConnection() {
     while (ServerSocket1 && ServerSocket1->hasPendingConnections()) {
         QTcpSocket* socket = ServerSocket1->nextPendingConnection();
+        // Moves are a few bytes each and wait for each other: no coalescing delay.
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         auto peer = std::make_unique<Peer>();
         peer->Socket = socket;
         peers_.push_back(std::move(peer));
@@ -223,6 +225,7 @@ void TableLink::BreakOff(bool aborted) {
 // --- joiner ---
 
 void TableLink::ClientConnected() {
+    ClientSocket1->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     if (connPhase_ != Gathering || helloSent_ || flow_.State().NetSeat < 2) return;
     helloSent_ = true;
     Send(ClientSocket1, EncodeHello(playerName_));

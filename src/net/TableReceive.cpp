@@ -54,12 +54,12 @@ void TableLink::HostMessage(Peer& peer, const std::string& bytes) {
 
 void TableLink::SeatJoiner(Peer& peer, const TableMessage& hello) {
     GameState& s = flow_.State();
-    // A hello of another game or protocol, after the gathering or from a seated joiner
-    // gets no answer.
-    if (connPhase_ != Gathering || peer.NetSeat != 0) return;
-    if (hello.GameId != TableGameId || hello.Protocol != TableProtocol) return;
-    if (s.NetRemotes >= 2) {
-        // The table is full: the fourth joiner's connection is closed, nobody moves.
+    // A hello of another game or protocol, or from a joiner seated already, gets no
+    // answer.
+    if (peer.NetSeat != 0 || hello.GameId != TableGameId || hello.Protocol != TableProtocol) return;
+    if (connPhase_ != Gathering || s.NetRemotes >= 2) {
+        // The table is full or its game has begun: the connection is closed and the
+        // seating stays as it is.
         peer.Socket->abort();
         return;
     }
@@ -192,6 +192,8 @@ void TableLink::TakeDeal(const DealData& deal) {
     // A deal after the last game was summed up, or before this copy has a table, begins
     // a game; the new game has counted its first hand already.
     if (!s.InGame() || s.GameOver) {
+        // The table waits for this deal with empty hands, not the last game's cards.
+        s.Deck.fill(EmptySlot);
         if (Hooks.NewGame) Hooks.NewGame();
         s.DealNotCounted = true;
     }
