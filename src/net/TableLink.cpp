@@ -211,13 +211,11 @@ void TableLink::PeerClosed(QTcpSocket* socket) {
 }
 
 void TableLink::BreakOff(bool aborted) {
-    GameState& s = flow_.State();
     if (host_) {
         for (auto& peer : peers_)
             if (peer->NetSeat != 0) Send(peer->Socket, EncodeAbort());
     }
     aborted_ = aborted || host_;
-    s.CurrentScreen = Screen::Menu;
     Close();
     if (Hooks.BrokenOff) Hooks.BrokenOff();
 }

@@ -28,8 +28,9 @@ struct TableLinkHooks {
     std::function<void()> SeatingChanged;
     // Joiner: the host assigned a seat; the game is to start.
     std::function<void()> Seated;
-    // A game was broken off by a disconnect or an "abort": the program returns to the
-    // menu with the message. Also a seated joiner that leaves a gathering host.
+    // A game was broken off by a disconnect or an "abort": the link is closed already;
+    // the program returns to the menu with the message. Also a seated joiner that leaves
+    // a gathering host.
     std::function<void()> BrokenOff;
     // Joiner: the connection failed or was refused before a seat was given.
     std::function<void()> ConnectionFailed;
