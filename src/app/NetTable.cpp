@@ -65,7 +65,7 @@ void TForm1::InstallLinkHooks() {
     };
     hooks.BrokenOff = [this] { NetGameBrokenOff(); };
     // A deal that comes before the game is on the table starts it.
-    hooks.NewGame = [this] { StartGame(context_.Player.Slot); };
+    hooks.NewGame = [this] { StartTableGame(context_.Player.Slot); };
 }
 
 std::unique_ptr<PasswordNetworkHook> TForm1::NetworkPart() {

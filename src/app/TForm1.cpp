@@ -227,6 +227,11 @@ void TForm1::LayoutMainMenu() {
 void TForm1::StartGame(int profileSlot) {
     if (context_.Blocking.Active()) return;
     BlockingSteps::Scope scope(context_.Blocking);
+    StartTableGame(profileSlot);
+}
+
+void TForm1::StartTableGame(int profileSlot) {
+    BlockingSteps::Scope scope(context_.Blocking);
     GameState& s = context_.State;
     const Settings& o = context_.Options;
     s.ProfileSlot = profileSlot;

@@ -83,6 +83,9 @@ public:
     // Starts a game from the menu for a profile slot (6: a new player): the step after a
     // confirmed login.
     void StartGame(int profileSlot);
+    // The same from a step of the network table (a seat was given, a deal came before
+    // the game): it runs inside that step.
+    void StartTableGame(int profileSlot);
 
     // The window side of the game flow.
     void Timer1Timer();
