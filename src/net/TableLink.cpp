@@ -25,19 +25,24 @@ void TableLink::Run(std::function<void()> work) {
         work();
 }
 
-bool TableLink::HostTable(quint16 port, std::string_view playerName, const QHostAddress& address) {
+void TableLink::BeginTable(bool host, std::string_view playerName) {
     Close();
     GameState& s = flow_.State();
     playerName_ = std::string(playerName.substr(0, 20));
     playerName_.resize(20, ' ');
-    host_ = true;
+    host_ = host;
     s.NetMode = true;
     s.TourMode = false;
-    s.NetSeat = 1;
-    s.NetRemotes = -1;
-    joinedAsClient_ = false;
-    connFailed_ = false;
+    s.NetSeat = host ? 1 : 2;
+    // A joiner has no seat until the host gives one; its first deal is not counted again.
+    connFailed_ = !host;
+    joinedAsClient_ = !host;
     aborted_ = false;
+}
+
+bool TableLink::HostTable(quint16 port, std::string_view playerName, const QHostAddress& address) {
+    BeginTable(true, playerName);
+    flow_.State().NetRemotes = -1;
     ServerSocket1 = new QTcpServer(this);
     connect(ServerSocket1, &QTcpServer::newConnection, this, &TableLink::NewConnection);
     if (!ServerSocket1->listen(address, port)) {
@@ -50,18 +55,8 @@ bool TableLink::HostTable(quint16 port, std::string_view playerName, const QHost
 }
 
 void TableLink::JoinTable(const QString& address, quint16 port, std::string_view playerName) {
-    Close();
-    GameState& s = flow_.State();
-    playerName_ = std::string(playerName.substr(0, 20));
-    playerName_.resize(20, ' ');
-    host_ = false;
-    s.NetMode = true;
-    s.TourMode = false;
-    s.NetSeat = 2;
+    BeginTable(false, playerName);
     connPhase_ = Gathering;
-    connFailed_ = true;
-    joinedAsClient_ = true;
-    aborted_ = false;
     helloSent_ = false;
     clientBuffer_.Clear();
     ClientSocket1 = new QTcpSocket(this);
@@ -229,34 +224,28 @@ void TableLink::ClientConnected() {
     Send(ClientSocket1, EncodeHello(playerName_));
 }
 
+void TableLink::DrainClient() {
+    if (!ClientSocket1) return;
+    const QByteArray bytes = ClientSocket1->readAll();
+    clientBuffer_.Append(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    // A message may close the link (an abort): the loop ends with it.
+    while (ClientSocket1) {
+        auto message = clientBuffer_.Next();
+        if (!message) break;
+        JoinerMessage(*message);
+        if (Hooks.MessageHandled) Hooks.MessageHandled();
+    }
+}
+
 void TableLink::ReadClient() {
-    Run([this] {
-        if (!ClientSocket1) return;
-        const QByteArray bytes = ClientSocket1->readAll();
-        clientBuffer_.Append(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-        while (ClientSocket1) {
-            auto message = clientBuffer_.Next();
-            if (!message) break;
-            JoinerMessage(*message);
-            if (Hooks.MessageHandled) Hooks.MessageHandled();
-        }
-    });
+    Run([this] { DrainClient(); });
 }
 
 void TableLink::ClientClosed() {
     Run([this] {
         // What arrived before the close is handled first: the last move of a game may
         // come just before the host leaves.
-        if (ClientSocket1 && ClientSocket1->bytesAvailable() > 0) {
-            const QByteArray bytes = ClientSocket1->readAll();
-            clientBuffer_.Append(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-            while (ClientSocket1) {
-                auto message = clientBuffer_.Next();
-                if (!message) break;
-                JoinerMessage(*message);
-                if (Hooks.MessageHandled) Hooks.MessageHandled();
-            }
-        }
+        DrainClient();
         if (!ClientSocket1) return;
         const GameState& s = flow_.State();
         const bool running = connPhase_ >= Seated && s.InGame() && s.NetSeat >= 2 && !s.GameOver;

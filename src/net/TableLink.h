@@ -96,11 +96,14 @@ private:
         int NetSeat = 0; // 0 until seated
     };
 
+    // What hosting and joining share: the old table closed, the name, the game kind.
+    void BeginTable(bool host, std::string_view playerName);
     void NewConnection();
     void ReadPeer(QTcpSocket* socket);
     void PeerClosed(QTcpSocket* socket);
     void ClientConnected();
     void ReadClient();
+    void DrainClient();
     void ClientClosed();
     void ClientError();
     void Run(std::function<void()> work);

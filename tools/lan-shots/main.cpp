@@ -9,8 +9,8 @@
 
 #include "app/ProgramContext.h"
 #include "app/TForm1.h"
-#include "players/DecisionListPlayers.h"
 #include "resources/BuiltInResources.h"
+#include "table-shots/SeatClicks.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -41,11 +41,6 @@ public:
     }
 
 private:
-    void ClickSlot(int slot) {
-        const int x = form_.View().HandX(LocalSeat)[std::size_t(slot)] + 2;
-        form_.ImageCards4MouseUp(Qt::LeftButton, QPoint(x, 10));
-    }
-
     int ChatCount() const {
         int lines = 0;
         for (const auto& line : form_.ChatLines().Lines()) lines += line.Seat != 0 ? 1 : 0;
@@ -89,17 +84,11 @@ private:
             return;
         }
         if (s.Phase == PhaseOf::Passing && s.StartState == 2) {
-            const int picked = (s.PassPick[1] != 0) + (s.PassPick[2] != 0) + (s.PassPick[3] != 0);
-            if (picked == 0) picks_ = players_.ChoosePass(s, LocalSeat);
-            if (picked < 3) {
-                ClickSlot(picks_[std::size_t(picked + 1)]);
-                return;
-            }
-            if (s.Button7.Enabled) form_.Button7Click();
+            if (!clicks_.PickPassCard(s) && s.Button7.Enabled) form_.Button7Click();
             return;
         }
         if (s.Phase == LocalSeat && s.StartState == 2) {
-            ClickSlot(players_.ChooseCard(s, LocalSeat, s.TrickPos, quiet_));
+            clicks_.PlayCard(s);
             return;
         }
         if (s.Button7.Enabled && s.Button7.Visible) form_.Button7Click();
@@ -110,9 +99,7 @@ private:
     bool host_;
     QString out_;
     QTimer tick_;
-    DecisionListPlayers players_;
-    EngineObserver quiet_;
-    OneBased<int, 3> picks_{};
+    SeatClicks clicks_{form_};
     bool said_ = false;
     bool done_ = false;
 };
