@@ -107,6 +107,11 @@ TForm1::TForm1(ProgramContext& context, QWidget* parent)
 TForm1::~TForm1() {
     // The link goes before the engine it feeds.
     link_.reset();
+    // The menu closes its balloons through this window's balloon list when it is hidden, and the
+    // base destructor hides every child only after the members are gone: take the menu down
+    // while the list still exists.
+    delete Menu;
+    Menu = nullptr;
 }
 
 void TForm1::ApplyCursors() {
