@@ -1,6 +1,7 @@
 #include "app/ProgramMain.h"
 
 #include "app/AppRecords.h"
+#include "app/StartTrace.h"
 #include "app/StartUp.h"
 #include "records/RecordsFile.h"
 #include "resources/BuiltInResources.h"
@@ -45,9 +46,12 @@ Program MakeProgram(const std::filesystem::path& programFolder, std::unique_ptr<
 }
 
 int ProgramMain(int argc, char** argv) {
+    NoteStartMoment("main");
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vesrin"));
+    NoteStartMoment("application");
     RegisterBuiltInResources();
+    NoteStartMoment("resources");
 
     const std::filesystem::path executable = QCoreApplication::applicationDirPath().toStdString();
     const ProgramFolders folders = FoldersOfThisProgram(executable);
@@ -58,6 +62,7 @@ int ProgramMain(int argc, char** argv) {
     const LibraryPlaces places = LibraryPlaces::Beside(QString::fromStdString(folders.Program.string()));
     Program program =
         MakeProgram(folders.Program, std::make_unique<ClipSoundPlayer>(places, ClipSoundPlayer::OutputAvailable()));
+    NoteStartMoment("window");
     program.Window->show();
     const int code = application.exec();
     return code != 0 ? code : program.Context->ExitCode;
