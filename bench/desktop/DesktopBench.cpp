@@ -109,7 +109,8 @@ private:
         steps_.push_back({"main menu", [this] { return Form().MenuShown(); },
                           [this] {
                               if (measure_ == Measure::Menu) {
-                                  Idle("menu", [this] { return Form().Menu->TickCount(); });
+                                  Form().Menu->RxGIFAn1->installEventFilter(this);
+                                  Idle("menu", [this] { return Form().Menu->TickCount(); }, [this] { Finish(); });
                                   return;
                               }
                               Figure("menu_rss_kb", double(ResidentKb()));
@@ -131,8 +132,16 @@ private:
                               QTest::mouseClick(dialog.Button1(), Qt::LeftButton);
                           }});
         if (measure_ == Measure::Table) {
-            steps_.push_back({"table waiting", [this] { return WaitsForPlayer(); },
-                              [this] { Idle("table", [] { return 0; }); }});
+            // The table waits for the player's pass, then for the player's card.
+            steps_.push_back({"table waiting for the pass", [this] { return WaitsForPlayer(PhaseOf::Passing); },
+                              [this] {
+                                  Idle("table_pass", [] { return 0; }, [this] {
+                                      tick_.start(10);
+                                      steps_.push_back({"table waiting for a card",
+                                                        [this] { return WaitsForPlayer(LocalSeat); },
+                                                        [this] { Idle("table", [] { return 0; }, [this] { Finish(); }); }});
+                                  });
+                              }});
             return;
         }
         steps_.push_back({"game", [this] { return PlayUntilFinished(); },
@@ -151,24 +160,24 @@ private:
                           }});
     }
 
-    // The hand runs and the local player is to choose cards to pass.
-    bool WaitsForPlayer() {
+    // The hand runs and the local player is to pass (phase Passing) or to play a card
+    // (phase LocalSeat); until then the player's part is played.
+    bool WaitsForPlayer(int phase) {
         GameState& s = State();
-        if (!s.InGame()) return false;
-        if (s.StartState == 1 && s.Button7.Enabled) {
-            QTest::mouseClick(Form().Button7, Qt::LeftButton);
-            return false;
-        }
-        return s.StartState == 2 && (s.Phase == PhaseOf::Passing || s.Phase == LocalSeat);
+        if (s.InGame() && s.StartState == 2 && s.Phase == phase) return true;
+        PlayUntilFinished();
+        return false;
     }
 
-    // Settles for a second with no timer of the driver running, then measures.
-    void Idle(const char* what, std::function<int()> frames) {
+    // Settles for a second with no timer of the driver running, then measures; the
+    // paints of the left animation count the frames it showed.
+    void Idle(const char* what, std::function<int()> frames, std::function<void()> then) {
         tick_.stop();
-        QTimer::singleShot(1000, this, [this, what, frames] {
+        QTimer::singleShot(1000, this, [this, what, frames, then] {
+            animationPaints_ = 0;
             const Ticks before = CpuTicks();
             const int framesBefore = frames();
-            QTimer::singleShot(seconds_ * 1000, this, [this, what, frames, before, framesBefore] {
+            QTimer::singleShot(seconds_ * 1000, this, [this, what, frames, then, before, framesBefore] {
                 const Ticks after = CpuTicks();
                 const long ticks = after.User + after.System - before.User - before.System;
                 const std::string name = what;
@@ -177,7 +186,8 @@ private:
                 Figure((name + "_cpu_percent").c_str(), double(ticks) * 100.0 / (double(seconds_) * 100.0));
                 Figure((name + "_ticks").c_str(), double(frames() - framesBefore));
                 Figure((name + "_rss_kb").c_str(), double(ResidentKb()));
-                Finish();
+                if (name == "menu") Figure("menu_animation_frames", animationPaints_);
+                then();
             });
         });
     }
@@ -228,8 +238,14 @@ private:
         action();
     }
 
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++animationPaints_;
+        return false;
+    }
+
     Program& program_;
     Measure measure_;
+    int animationPaints_ = 0;
     int games_;
     int seconds_;
     int played_ = 0;

@@ -56,7 +56,8 @@ for moment in main application resources window "first paint" start-up settings 
   printf "%-24s %8s   (%s)\n" "$moment" "$value" "$all"
 done
 echo "== at rest (median of $runs; CPU in clock ticks over 10 s, 100 ticks = one core) =="
-for name in menu_cpu_ticks menu_user_ticks menu_cpu_percent menu_ticks menu_rss_kb table_cpu_ticks table_user_ticks table_cpu_percent table_rss_kb; do
+for name in menu_cpu_ticks menu_user_ticks menu_cpu_percent menu_ticks menu_animation_frames menu_rss_kb \
+            table_pass_cpu_ticks table_cpu_ticks table_user_ticks table_cpu_percent table_rss_kb; do
   file=menu; [[ $name == table* ]] && file=table
   value=$(cat "$work"/$file*.out | awk -v n="$name" '$1==n {print $2}' | median)
   all=$(cat "$work"/$file*.out | awk -v n="$name" '$1==n {printf "%s ", $2}')
