@@ -6,7 +6,9 @@
 // driver itself is asleep (no timer of its own runs).
 //
 //   vesrin-desktop-bench --folder FRESH_FOLDER --measure menu|table|games [--games N]
-//                        [--size N] [--seconds S]
+//                        [--size N] [--seconds S] [--shots DIR]
+//
+// With --shots the menu is pictured four times, 70 ms apart, before it is measured.
 //
 // Each figure is one line "name value" on the standard output; bench/desktop/run.sh
 // runs it several times under a private X server and reports the medians.
@@ -24,6 +26,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -77,8 +80,8 @@ enum class Measure { Menu, Table, Games };
 
 class Driver : public QObject {
 public:
-    Driver(Program& program, Measure measure, int games, int seconds)
-        : program_(program), measure_(measure), games_(games), seconds_(seconds) {
+    Driver(Program& program, Measure measure, int games, int seconds, QString shots)
+        : program_(program), measure_(measure), games_(games), seconds_(seconds), shots_(std::move(shots)) {
         connect(&tick_, &QTimer::timeout, this, [this] { Tick(); });
         tick_.start(10);
         Steps();
@@ -109,6 +112,7 @@ private:
         steps_.push_back({"main menu", [this] { return Form().MenuShown(); },
                           [this] {
                               if (measure_ == Measure::Menu) {
+                                  if (!shots_.isEmpty()) Shots(0);
                                   Form().Menu->RxGIFAn1->installEventFilter(this);
                                   Idle("menu", [this] { return Form().Menu->TickCount(); }, [this] { Finish(); });
                                   return;
@@ -116,6 +120,18 @@ private:
                               Figure("menu_rss_kb", double(ResidentKb()));
                               NextGame();
                           }});
+    }
+
+    // Four pictures of the window 70 ms apart (the flames and the animations move).
+    void Shots(int n) {
+        QTimer::singleShot(70, this, [this, n] {
+            QWidget& window = Form();
+            const QRect frame(window.mapToGlobal(QPoint()), window.size());
+            QScreen* screen = window.screen();
+            screen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+                .save(QDir(shots_).filePath(QStringLiteral("menu-%1.png").arg(n)));
+            if (n < 3) Shots(n + 1);
+        });
     }
 
     void NextGame() {
@@ -248,6 +264,7 @@ private:
     int animationPaints_ = 0;
     int games_;
     int seconds_;
+    QString shots_;
     int played_ = 0;
     QTimer tick_;
     std::deque<Step> steps_;
@@ -268,12 +285,14 @@ int main(int argc, char** argv) {
     int games = 1;
     int seconds = 10;
     QString folder;
+    QString shots;
     Measure measure = Measure::Menu;
     for (int i = 1; i + 1 < argc; ++i) {
         if (std::strcmp(argv[i], "--size") == 0) size = std::atoi(argv[++i]);
         else if (std::strcmp(argv[i], "--games") == 0) games = std::atoi(argv[++i]);
         else if (std::strcmp(argv[i], "--seconds") == 0) seconds = std::atoi(argv[++i]);
         else if (std::strcmp(argv[i], "--folder") == 0) folder = QString::fromLocal8Bit(argv[++i]);
+        else if (std::strcmp(argv[i], "--shots") == 0) shots = QString::fromLocal8Bit(argv[++i]);
         else if (std::strcmp(argv[i], "--measure") == 0) {
             const std::string what = argv[++i];
             measure = what == "table" ? Measure::Table : what == "games" ? Measure::Games : Measure::Menu;
@@ -306,7 +325,7 @@ int main(int argc, char** argv) {
     // The games run without the waits between tricks and hands; their flights are real.
     if (measure == Measure::Games) vesrin.Context->Blocking.InstantPauses = true;
     vesrin.Window->show();
-    Driver driver(vesrin, measure, games, seconds);
+    Driver driver(vesrin, measure, games, seconds, shots);
     QTimer::singleShot(1800000, &application, [] { QCoreApplication::exit(1); });
     application.exec();
     return driver.Result;

@@ -396,7 +396,7 @@ void MainMenu::PaintSideDecoration(MenuPicture& picture, const QString& name) {
     const QImage& decoration = Resource(name);
     sideBase_[side] = QImage();
     if (!decoration.isNull()) {
-        QImage ground(decoration.size(), QImage::Format_ARGB32_Premultiplied);
+        QImage ground(decoration.size(), QImage::Format_RGB32);
         const QPoint at = picture.mapTo(window(), QPoint(0, 0));
         QPainter p(&ground);
         p.translate(-at);
@@ -430,7 +430,7 @@ void MainMenu::PaintSideDecoration(MenuPicture& picture, const QString& name) {
 QRegion MainMenu::DrawFlames(MenuPicture& picture) {
     const std::size_t side = &picture == ImageSvRight ? 1 : 0;
     QImage& canvas = picture.Canvas();
-    if (canvas.size() != sideBase_[side].size() || canvas.format() != QImage::Format_ARGB32_Premultiplied) return {};
+    if (canvas.size() != sideBase_[side].size() || canvas.depth() != 32) return {};
     QRegion changed;
     for (std::size_t spot = 0; spot < kFlameSpots.size(); ++spot) {
         // Each of the six flames of the menu is at another phase of the cycle.
@@ -441,8 +441,9 @@ QRegion MainMenu::DrawFlames(MenuPicture& picture) {
         shownFlames_[side][spot] = frame;
         const QRect place(kFlameSpots[spot], tile.size());
         const std::size_t rowBytes = std::size_t(tile.width()) * 4;
-        for (int y = 0; y < tile.height(); ++y)
-            std::memcpy(canvas.scanLine(place.top() + y) + place.left() * 4, tile.constScanLine(y), rowBytes);
+        uchar* target = canvas.bits() + place.top() * canvas.bytesPerLine() + place.left() * 4;
+        for (int y = 0; y < tile.height(); ++y, target += canvas.bytesPerLine())
+            std::memcpy(target, tile.constScanLine(y), rowBytes);
         changed += place;
     }
     return changed;
@@ -459,15 +460,17 @@ void MainMenu::PaintAnimation(MenuPicture& picture, QMovie& movie, const QString
     shown = frame;
     if (changed.isEmpty()) return;
     if (whole) {
-        QImage canvas(size, QImage::Format_ARGB32_Premultiplied);
-        picture.SetPicture(std::move(canvas), QRegion());
+        // The animation is laid on what the window shows under it and paints opaque.
+        picture.SetPicture(QImage(size, QImage::Format_RGB32), QRegion());
+        picture.SetOpaque(picture.size() == size);
     }
     // Only the part where the frame differs from the last one is drawn again.
     QPainter p(&picture.Canvas());
     p.setClipRect(changed);
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.fillRect(changed, Qt::transparent);
-    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    const QPoint at = picture.mapTo(window(), QPoint(0, 0));
+    p.translate(-at);
+    PaintWindowGround(p, changed.translated(at), context_.Options, context_.Stores.TableBackground);
+    p.resetTransform();
     // The two side pictures stand under the animations only where a background
     // picture is drawn.
     const Settings& o = context_.Options;
