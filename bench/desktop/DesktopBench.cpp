@@ -17,7 +17,7 @@
 #include "app/ProgramMain.h"
 #include "app/StartPicture.h"
 #include "base/SafeFile.h"
-#include "players/DecisionListPlayers.h"
+#include "ProgramWalk.h"
 #include "records/InstallContent.h"
 #include "records/PasswordWindow.h"
 #include "resources/BuiltInResources.h"
@@ -78,34 +78,14 @@ void Figure(const char* name, double value) {
 
 enum class Measure { Menu, Table, Games };
 
-class Driver : public QObject {
+class Driver : public ProgramWalk {
 public:
     Driver(Program& program, Measure measure, int games, int seconds, QString shots)
-        : program_(program), measure_(measure), games_(games), seconds_(seconds), shots_(std::move(shots)) {
-        connect(&tick_, &QTimer::timeout, this, [this] { Tick(); });
-        tick_.start(10);
+        : ProgramWalk(program), measure_(measure), games_(games), seconds_(seconds), shots_(std::move(shots)) {
         Steps();
     }
 
-    int Result = 1;
-
 private:
-    using Condition = std::function<bool()>;
-    using Action = std::function<void()>;
-    struct Step {
-        const char* Name;
-        Condition Ready;
-        Action Do;
-    };
-
-    TForm1& Form() { return *program_.Window; }
-    GameState& State() { return program_.Context->State; }
-    template <typename T> T* Modal() { return qobject_cast<T*>(QApplication::activeModalWidget()); }
-
-    void ClickLater(QWidget* widget) {
-        QTimer::singleShot(0, widget, [widget] { QTest::mouseClick(widget, Qt::LeftButton); });
-    }
-
     void Steps() {
         steps_.push_back({"start picture", [this] { return Form().Image1->isVisible() && Form().Image1->Composed(); },
                           [this] { QTest::keyClick(Form().Image1, Qt::Key_Space); }});
@@ -160,7 +140,7 @@ private:
                               }});
             return;
         }
-        steps_.push_back({"game", [this] { return PlayUntilFinished(); },
+        steps_.push_back({"game", [this] { return player_.PlayUntilFinished(); },
                           [this] { QTest::mouseClick(Form().Button8, Qt::LeftButton); }});
         steps_.push_back({"menu after the game", [this] { return Form().MenuShown(); },
                           [this] {
@@ -181,7 +161,7 @@ private:
     bool WaitsForPlayer(int phase) {
         GameState& s = State();
         if (s.InGame() && s.StartState == 2 && s.Phase == phase) return true;
-        PlayUntilFinished();
+        player_.PlayUntilFinished();
         return false;
     }
 
@@ -217,35 +197,7 @@ private:
         });
     }
 
-    // The local player's part of the game; true once the game is summed up.
-    bool PlayUntilFinished() {
-        GameState& s = State();
-        if (!s.InGame()) return false;
-        if (s.Phase == PhaseOf::GameFinished) return true;
-        if (s.StartState == 1 && s.Button7.Enabled) {
-            QTest::mouseClick(Form().Button7, Qt::LeftButton);
-        } else if (s.StartState == 2 && s.Phase == PhaseOf::Passing) {
-            const int picked = (s.PassPick[1] != 0) + (s.PassPick[2] != 0) + (s.PassPick[3] != 0);
-            if (picked == 0) picks_ = players_.ChoosePass(s, LocalSeat);
-            if (picked < 3)
-                ClickSlot(picks_[std::size_t(picked + 1)]);
-            else
-                QTest::mouseClick(Form().Button7, Qt::LeftButton);
-        } else if (s.StartState == 2 && s.Phase == LocalSeat) {
-            ClickSlot(players_.ChooseCard(s, LocalSeat, s.TrickPos, quiet_));
-        } else if (s.Button7.Enabled && s.Button7.Visible) {
-            QTest::mouseClick(Form().Button7, Qt::LeftButton);
-        }
-        return false;
-    }
-
-    void ClickSlot(int slot) {
-        PictureElement* hand = Form().ImageCards[LocalSeat];
-        const int x = Form().View().HandX(LocalSeat)[std::size_t(slot)] + 3;
-        QTest::mouseClick(hand, Qt::LeftButton, Qt::NoModifier, QPoint(x, hand->height() / 2));
-    }
-
-    void Tick() {
+    void Tick() override {
         if (program_.Context->Blocking.Active() || steps_.empty()) return;
         const Step& step = steps_.front();
         if (!step.Ready()) return;
@@ -259,18 +211,12 @@ private:
         return false;
     }
 
-    Program& program_;
     Measure measure_;
     int animationPaints_ = 0;
     int games_;
     int seconds_;
     QString shots_;
     int played_ = 0;
-    QTimer tick_;
-    std::deque<Step> steps_;
-    DecisionListPlayers players_;
-    EngineObserver quiet_;
-    OneBased<int, 3> picks_{};
 };
 
 } // namespace
