@@ -427,11 +427,13 @@ void MainMenu::PaintSideDecoration(MenuPicture& picture, const QString& name) {
     DrawFlames(picture);
 }
 
-QRegion MainMenu::DrawFlames(MenuPicture& picture) {
+QRect MainMenu::DrawFlames(MenuPicture& picture) {
     const std::size_t side = &picture == ImageSvRight ? 1 : 0;
     QImage& canvas = picture.Canvas();
     if (canvas.size() != sideBase_[side].size() || canvas.depth() != 32) return {};
-    QRegion changed;
+    // The spots lie close together: one box around those that changed repaints them in
+    // one copy.
+    QRect changed;
     for (std::size_t spot = 0; spot < kFlameSpots.size(); ++spot) {
         // Each of the six flames of the menu is at another phase of the cycle.
         const int offset = side == 1 ? 3 : 0;
@@ -444,7 +446,7 @@ QRegion MainMenu::DrawFlames(MenuPicture& picture) {
         uchar* target = canvas.bits() + place.top() * canvas.bytesPerLine() + place.left() * 4;
         for (int y = 0; y < tile.height(); ++y, target += canvas.bytesPerLine())
             std::memcpy(target, tile.constScanLine(y), rowBytes);
-        changed += place;
+        changed = changed.united(place);
     }
     return changed;
 }

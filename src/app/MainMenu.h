@@ -123,7 +123,7 @@ private:
     // The flames of a side decoration move on: only the spots whose frame changed are
     // drawn again, over the decoration as it is without flames.
     void MoveFlames(MenuPicture& picture);
-    QRegion DrawFlames(MenuPicture& picture);
+    QRect DrawFlames(MenuPicture& picture);
     void PaintAnimation(MenuPicture& picture, QMovie& movie, const QString& underlay);
     void PlaceIcons();
     void ShowIconBalloon(MenuPicture& icon);
