@@ -297,7 +297,9 @@ TEST(WordTable, OneTermForOneThingInEachLanguage) {
        {{L::Korean, "판수"}}},
       {"the player's profile",
        {Word::WorldPassport},
-       {{L::Chinese, "个人资料"}, {L::Czech, "Profil"}, {L::Japanese, "プロフィール"}, {L::Korean, "프로필"}}},
+       {{L::Russian, "Профиль"}, {L::German, "Profil"}, {L::French, "Profil"}, {L::Spanish, "Perfil"},
+        {L::Chinese, "个人资料"}, {L::Italian, "Profilo"}, {L::Czech, "Profil"}, {L::Japanese, "プロフィール"},
+        {L::Korean, "프로필"}}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Thing);
