@@ -16,6 +16,7 @@
 #include <QTime>
 
 #include <cstring>
+#include <tuple>
 
 namespace vesrin {
 
@@ -485,14 +486,31 @@ void MainMenu::PaintAnimation(MenuPicture& picture, QMovie& movie, const QString
 void MainMenu::ApplyGifAnimation() {
     // Nothing moves while the window is minimised.
     const bool run = context_.Options.GifAnimation && isVisible() && !window()->isMinimized();
-    for (auto [movie, still] : {std::pair<QMovie*, int>{&gifLeft_, 0}, std::pair<QMovie*, int>{&gifRight_, 6}}) {
+    if (run && animating_) return;
+    animating_ = run;
+    if (run) animationClock_.start();
+    for (auto [movie, still, due] : {std::tuple<QMovie*, int, qint64*>{&gifLeft_, 0, &animationDue_[0]},
+                                     std::tuple<QMovie*, int, qint64*>{&gifRight_, 6, &animationDue_[1]}}) {
         if (!movie->isValid()) continue;
-        if (run) {
-            if (movie->state() != QMovie::Running) movie->start();
-        } else {
-            movie->stop();
+        // The animations move on with the menu's ticks (AdvanceAnimations), so that a
+        // new frame is painted together with the flames, not in a repaint of its own.
+        movie->stop();
+        if (run)
+            *due = movie->nextFrameDelay();
+        else
             movie->jumpToFrame(still);
-        }
+    }
+}
+
+void MainMenu::AdvanceAnimations() {
+    if (!animating_) return;
+    const qint64 now = animationClock_.elapsed();
+    for (auto [movie, due] : {std::pair<QMovie*, qint64*>{&gifLeft_, &animationDue_[0]},
+                              std::pair<QMovie*, qint64*>{&gifRight_, &animationDue_[1]}}) {
+        if (!movie->isValid() || now < *due) continue;
+        if (!movie->jumpToNextFrame()) movie->jumpToFrame(0);
+        // Each frame keeps its own delay; a late tick does not make the next one early.
+        *due = std::max(*due + std::max(movie->nextFrameDelay(), 20), now);
     }
 }
 
@@ -512,6 +530,7 @@ void MainMenu::TickMainMenu() {
     flamePhase_ = (flamePhase_ + 1) % kFlameCount;
     MoveFlames(*ImageSvLeft);
     MoveFlames(*ImageSvRight);
+    AdvanceAnimations();
     if (!ShowsMenuPanels(context_.Scale)) return;
     DrawClock();
     const QTime now = QTime::currentTime();

@@ -7,6 +7,7 @@
 #include "table/QorCardsButton.h"
 
 #include <QFont>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QMovie>
 #include <QWidget>
@@ -95,6 +96,9 @@ public:
     void ApplyFonts(const QFont& buttonFont);
     // Runs or freezes the two animations after the "Gif-animation" option.
     void ApplyGifAnimation();
+    // The animations show their next frames once their frames' delays have passed
+    // (from the menu tick).
+    void AdvanceAnimations();
     // TickMainMenu: one tick of the 20 ms timer while the menu shows.
     void TickMainMenu();
     void DrawClock();
@@ -147,6 +151,9 @@ private:
     // The animation frames last drawn (left, right): a frame like the last one paints
     // nothing, another one only where it differs.
     std::array<QImage, 2> shownAnimation_;
+    bool animating_ = false;
+    QElapsedTimer animationClock_;
+    std::array<qint64, 2> animationDue_{};
     int ticks_ = 0;
     int clockKey_ = -1;
     int statsMinute_ = -1;
