@@ -149,7 +149,12 @@ MainMenu::MainMenu(QWidget* window, ProgramContext& context, HintBalloons& ballo
         PaintCaptions();
     };
     ImElite->Click = ImCaption->Click;
+    Calendar = new MenuCalendar(this, context_);
 }
+
+void MainMenu::ShowCalendar() { Calendar->ShowCalendar(); }
+
+int MainMenu::CalendarShift() const { return Calendar->Shown() ? 20 : 0; }
 
 MainMenu::~MainMenu() = default;
 
@@ -517,11 +522,13 @@ void MainMenu::AdvanceAnimations() {
 void MainMenu::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     ApplyGifAnimation();
+    Calendar->MenuVisible(true);
 }
 
 void MainMenu::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     ApplyGifAnimation();
+    Calendar->MenuVisible(false);
     balloons_.CloseAll();
 }
 
