@@ -87,6 +87,8 @@ void TForm1::ShowStartPicture() {
     Image1->show();
     Image1->raise();
     Image1->setFocus();
+    // The player sees the picture now, not when the rest of the start-up is done.
+    if (isVisible()) Image1->repaint();
 }
 
 void TForm1::LeaveStartPicture() {

@@ -1,5 +1,6 @@
 #include "app/StartPicture.h"
 
+#include "app/StartTrace.h"
 #include "table/ResourceLibrary.h"
 #include "table/TableFonts.h"
 
@@ -112,6 +113,10 @@ void StartPicture::paintEvent(QPaintEvent* event) {
     if (event->rect().intersects(TitleArea)) {
         p.setClipRect(TitleArea);
         DrawTitle(p);
+    }
+    if (!painted_) {
+        painted_ = true;
+        NoteStartMoment("start picture painted");
     }
 }
 

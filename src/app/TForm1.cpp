@@ -4,6 +4,7 @@
 #include "app/ClickEffect.h"
 #include "app/MainMenu.h"
 #include "app/StartPicture.h"
+#include "app/StartTrace.h"
 #include "table/Attention.h"
 #include "table/WordText.h"
 
@@ -27,7 +28,8 @@ QCursor OwnCursor(const QString& name, QPoint hotSpot, Qt::CursorShape fallback)
     return QCursor(QPixmap::fromImage(strip.copy(0, 0, strip.height(), strip.height())), hotSpot.x(), hotSpot.y());
 }
 
-// The window's own colour where no background picture covers it.
+} // namespace
+
 QColor WindowColour(const Settings& options) {
     if (options.MenuDesign == 2) return QColor(120, 0, 200);
     if (options.BackgroundNo == 0) return QColor(0, 128, 0);
@@ -36,7 +38,15 @@ QColor WindowColour(const Settings& options) {
     return tints[std::clamp(options.BackgroundTint, 0, 6)];
 }
 
-} // namespace
+void PaintWindowGround(QPainter& p, const QRegion& region, const Settings& options, const QImage& background) {
+    const QColor colour = WindowColour(options);
+    const bool drawn = options.BackgroundNo != 0 || options.MenuDesign == 2;
+    // Only the parts asked for: the menu's small moving pictures lie far apart.
+    for (const QRect& r : region) {
+        if (!drawn || !background.rect().contains(r)) p.fillRect(r, colour);
+        if (drawn) p.drawImage(r.topLeft(), background, r);
+    }
+}
 
 TForm1::TForm1(ProgramContext& context, QWidget* parent)
     : QWidget(parent), context_(context), layer_(new FlightLayer(this)), flight_(*layer_, context.Blocking) {
@@ -344,10 +354,17 @@ void TForm1::ShowStepButtons() {
     }
 }
 
+bool TForm1::RestsOutOfSight() const {
+    const Screen screen = context_.State.CurrentScreen;
+    return (screen == Screen::Intro || screen == Screen::Menu) && (!isVisible() || isMinimized());
+}
+
 void TForm1::SetHeartbeat() {
     const HeartbeatTimer& wanted = context_.State.Timer1;
     if (Timer1.interval() != wanted.IntervalMs) Timer1.setInterval(wanted.IntervalMs);
-    if (!wanted.Running)
+    // The game keeps its pace behind a minimised window; the start picture and the menu
+    // take theirs up again when the window shows.
+    if (!wanted.Running || RestsOutOfSight())
         Timer1.stop();
     else if (!Timer1.isActive())
         Timer1.start();
@@ -457,8 +474,22 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event) {
     PopupMenu1->exec(event->globalPos());
 }
 
+void TForm1::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    // Hiding only ever stops the heartbeat (a closed window stays stopped).
+    if (RestsOutOfSight()) Timer1.stop();
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) return;
+    SetHeartbeat();
+    Menu->ApplyGifAnimation();
+}
+
 void TForm1::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    SetHeartbeat();
     if (context_.Options.WindowSize != 2) return;
     // The window manager tells the frame's size only once the window is up: the full
     // screen table is fitted again to the client area that is really left.
@@ -474,13 +505,11 @@ void TForm1::paintEvent(QPaintEvent* event) {
     // The first paint runs the start-up, right after this paint is over.
     if (startUpPending_ && context_.Hooks.StartUp) {
         startUpPending_ = false;
+        NoteStartMoment("first paint");
         QTimer::singleShot(0, this, [this] { context_.Hooks.StartUp(); });
     }
     QPainter p(this);
-    const QRect r = event->rect();
-    p.fillRect(r, WindowColour(context_.Options));
-    if (context_.Options.BackgroundNo != 0 || context_.Options.MenuDesign == 2)
-        p.drawImage(r, context_.Stores.TableBackground, r);
+    PaintWindowGround(p, event->region(), context_.Options, context_.Stores.TableBackground);
 }
 
 } // namespace vesrin
