@@ -101,7 +101,13 @@ TForm1::TForm1(ProgramContext& context, QWidget* parent)
     ClearTable();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    // The child widgets refer to members of this window (the menu closes the balloon
+    // list when it is hidden), and QWidget would only take them down after those
+    // members are gone: they go first, while everything they use is still there.
+    balloons_.CloseAll();
+    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+}
 
 void TForm1::ApplyCursors() {
     const bool own = context_.Options.OwnCursor;

@@ -9,6 +9,7 @@
 #include "table/Attention.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QSlider>
 #include <QTest>
 
@@ -130,6 +131,18 @@ TEST_F(MainMenuTest, CornerIconsShowTheirBalloonsAndUnbuiltOnesDoNothingElse) {
     QTest::mouseClick(Menu().ImTR, Qt::LeftButton);
     EXPECT_EQ(said, QStringLiteral("Log in to your account!"));
     EXPECT_EQ(TimesPlayed("WOpenFo"), 1);
+}
+
+TEST_F(MainMenuTest, TheWindowGoesAwayWithAMenuBalloonOpen) {
+    // The menu closes the window's balloons when it is hidden; the window being taken
+    // down hides the menu, so the balloon list must still be there at that moment.
+    MakeProgram();
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QCoreApplication::sendEvent(Menu().ImHp, &enter);
+    ASSERT_EQ(form->Balloons().Open().size(), 1u);
+    const QPointer<HintBalloon> balloon = form->Balloons().Open().front();
+    form.reset();
+    EXPECT_TRUE(balloon.isNull());
 }
 
 TEST_F(MainMenuTest, TheSpeedItemOpensTheSpeedDialog) {
