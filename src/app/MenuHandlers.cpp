@@ -132,14 +132,25 @@ void TForm1::ProfileButtonClick(int slot) {
     if (!MenuShown() || context_.Blocking.Active()) return;
     // An empty roster slot does nothing at all.
     const auto line = ReadRosterLine(RecordsFilePath(context_.Files.Program, context_.Options.NetMode), slot);
-    if (!line || IsEmptySlot(*line)) return;
+    if (!line || IsEmptySlot(*line) || NetworkGameMissing()) return;
     PlayEffect("WOpenFo");
     if (!LoginPlayer(context_, *this, slot)) return;
     StartGame(context_.Player.Slot);
 }
 
+// With the network switch on, the roster is the network file and the game would be a
+// network game. This program has no network table yet, and StartGame plays a local game
+// that books into the local file: a network profile would replace a local player's
+// line there. So no game starts; the player is told.
+bool TForm1::NetworkGameMissing() {
+    if (!context_.Options.NetMode) return false;
+    const Language language = LanguageOf(context_.Options);
+    ShowAttention(this, WordText(Word::NetMultiplayer, language), WordText(Word::AdvUnavailable2, language));
+    return true;
+}
+
 void TForm1::Button6Click() {
-    if (!MenuShown() || context_.Blocking.Active()) return;
+    if (!MenuShown() || context_.Blocking.Active() || NetworkGameMissing()) return;
     PlayEffect("WOpenFo");
     if (!LoginPlayer(context_, *this, 6)) return;
     StartGame(6);

@@ -168,6 +168,7 @@ private:
     void PlayEffect(std::string_view name);
     void SetBottomCursor(HandCursor cursor);
     void ShowPanelBalloon();
+    bool NetworkGameMissing();
     QSize FullScreenClient() const;
     QString CaptionOf(StepCaption caption) const;
 
