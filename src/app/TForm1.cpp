@@ -113,7 +113,7 @@ void TForm1::ApplyCursors() {
     const bool own = context_.Options.OwnCursor;
     arrowCursor_ = own ? OwnCursor(QStringLiteral("CurArrow"), QPoint(1, 1), Qt::ArrowCursor) : QCursor(Qt::ArrowCursor);
     handCursor_ =
-        own ? OwnCursor(QStringLiteral("CurHand"), QPoint(9, 1), Qt::PointingHandCursor) : QCursor(Qt::PointingHandCursor);
+        own ? OwnCursor(QStringLiteral("CurHand"), QPoint(11, 2), Qt::PointingHandCursor) : QCursor(Qt::PointingHandCursor);
     setCursor(arrowCursor_);
     // Everything that reacts to a click shows the hand.
     for (TQorCardsButton* button : findChildren<TQorCardsButton*>()) button->setCursor(handCursor_);

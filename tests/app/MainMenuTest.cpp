@@ -145,6 +145,15 @@ TEST_F(MainMenuTest, TheWindowGoesAwayWithAMenuBalloonOpen) {
     EXPECT_TRUE(balloon.isNull());
 }
 
+TEST_F(MainMenuTest, TheOwnCursorsPointWhereTheirPicturesPoint) {
+    MakeProgram();
+    context->Options.OwnCursor = true;
+    form->ApplyCursors();
+    EXPECT_EQ(form->cursor().hotSpot(), QPoint(1, 1)) << "the arrow's tip";
+    EXPECT_EQ(Menu().Button6->cursor().hotSpot(), QPoint(11, 2)) << "the hand's finger tip";
+    EXPECT_EQ(Menu().ImHp->cursor().hotSpot(), QPoint(11, 2));
+}
+
 TEST_F(MainMenuTest, TheSpeedItemOpensTheSpeedDialog) {
     MakeProgram();
     ModalScript script({[](QWidget& window) {
