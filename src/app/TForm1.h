@@ -110,6 +110,7 @@ public:
     StartPicture* Image1 = nullptr;
     MainMenu* Menu = nullptr;
     QAction* MSpeed = nullptr;
+    QAction* MOptions = nullptr;
     QAction* Help = nullptr;
     QAction* About = nullptr;
     QAction* MRadio = nullptr;
@@ -134,6 +135,7 @@ public:
     void GenCountClick();
     void ChangeNameClick();
     void MSpeedClick();
+    void MOptionsClick();
     void HelpClick();
     void AboutClick();
     void MRadioClick();

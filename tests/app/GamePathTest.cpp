@@ -7,8 +7,10 @@
 #include "records/HistoryWindow.h"
 #include "records/PasswordWindow.h"
 #include "records/Roster.h"
+#include "settings/OptionsDialog.h"
 #include "settings/SettingsFile.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -163,6 +165,26 @@ TEST_F(GamePathTest, ChangingTheNameDuringAGameCarriesIntoTheRecords) {
     EXPECT_EQ(bob->Games, 6);
     EXPECT_TRUE(PasswordMatches(RosterLine(1), "new"));
     EXPECT_EQ(RosterLine(2), std::string(kEmptySlotLine)) << "the player is in the club once";
+}
+
+TEST_F(GamePathTest, TheOptionsOpenFromTheTablesPopUpMenuDuringAGame) {
+    files.WriteRecords(files.LocalFile(), {PlayerLine("Boris", 3.5, 5, 40, "b1")});
+    MakeProgram();
+    LogInThrough(Menu().ProfileButtons[0], {}, QStringLiteral("b1"));
+    ASSERT_TRUE(PlayUntil([this] { return State().TrickNo >= 2; }));
+    const int trick = State().TrickNo;
+    EXPECT_EQ(form->MOptions->text(), QStringLiteral("Options"));
+    ModalScript script({[](QWidget& window) {
+        auto& options = dynamic_cast<TFormOptions&>(window);
+        options.ComboBoxLan->setCurrentIndex(int(Language::German));
+        options.ButtonOk->click();
+    }});
+    form->MOptions->trigger();
+    ASSERT_TRUE(script.Done());
+    EXPECT_EQ(form->MOptions->text(), QStringLiteral("Optionen"));
+    EXPECT_TRUE(State().InGame()) << "the game goes on";
+    EXPECT_EQ(State().TrickNo, trick);
+    EXPECT_EQ(TimesPlayed("WOpenFo"), 2) << "the welcome dialog's and the options' sound";
 }
 
 TEST_F(GamePathTest, TheCountWindowShowsTheRunningGame) {
