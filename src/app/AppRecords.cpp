@@ -24,17 +24,6 @@ std::filesystem::path RosterFileOfGame(const ProgramContext& context) {
     return RecordsFilePath(context.Files.Program, context.State.NetMode);
 }
 
-// The record keeping's window steps with the sounds of a game that does not end a cycle
-// left out: the engine played them the moment the result came up on the table.
-class CloseGameSteps : public WindowRecordsSteps {
-public:
-    using WindowRecordsSteps::WindowRecordsSteps;
-    void PlaySound(std::string_view soundName) override {
-        if (soundName == kSoundGoodGame || soundName == kSoundBadGame) return;
-        WindowRecordsSteps::PlaySound(soundName);
-    }
-};
-
 } // namespace
 
 void WindowMessages::ShowError(std::string_view englishRow) {
@@ -100,7 +89,9 @@ FinishedGame FinishedGameOf(const ProgramContext& context, const HistoryStamp& s
 
 GameRecordsResult CloseGameRecords(ProgramContext& context, QWidget& window) {
     RecordsWindowContext windows = RecordsWindows(context, &window);
-    CloseGameSteps steps(&window, windows);
+    // The won or lost sound of a game that does not end a cycle plays here once more, as
+    // the player confirms the game's end; the engine played it at the summing up.
+    WindowRecordsSteps steps(&window, windows);
     return FinishGameRecords(FinishedGameOf(context, HistoryStampAt(QDateTime::currentDateTime())), steps);
 }
 

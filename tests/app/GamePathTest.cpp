@@ -50,6 +50,8 @@ TEST_F(GamePathTest, ANewPlayersFinishedGameEntersTheClubAndTheHistory) {
     PlayToTheEnd();
     const int result = State().GameScore;
     ASSERT_EQ(result, State().Totals[4]);
+    const int wonOrLost = result == 0 ? 0 : 1;
+    EXPECT_EQ(TimesPlayed("WKoGood") + TimesPlayed("WKoBads"), wonOrLost) << "at the summing up";
     form->Button8Click();
     ASSERT_TRUE(form->MenuShown());
 
@@ -82,8 +84,10 @@ TEST_F(GamePathTest, ANewPlayersFinishedGameEntersTheClubAndTheHistory) {
     EXPECT_EQ(player, QStringLiteral("Anna"));
     EXPECT_EQ(type, QStringLiteral("Local"));
 
-    // The won or lost sound of the game plays once, when the game is summed up.
-    EXPECT_EQ(TimesPlayed("WKoGood") + TimesPlayed("WKoBads"), result == 0 ? 0 : 1);
+    // The won or lost sound plays when the game is summed up and again when the player
+    // confirms the end of a game that does not end a cycle.
+    EXPECT_EQ(TimesPlayed(result > 0 ? "WKoGood" : "WKoBads"), 2 * wonOrLost);
+    EXPECT_EQ(TimesPlayed("WKoGood") + TimesPlayed("WKoBads"), 2 * wonOrLost);
 }
 
 TEST_F(GamePathTest, TheTwentiethGameEntersTheTopTenAndTheMenuShowsIt) {
