@@ -64,7 +64,7 @@ void StartPicture::Compose(const QString& title, const QString& versionDate, con
     DrawTextAt(p, dateFont, QColor(200, 200, 200), CentredLeft(dateFont, versionDate, 230, 530), 232, versionDate);
     const QFont versionFont = FontWithHeight(decorFont, 20, true);
     const QString version = QString::fromLatin1(Version);
-    DrawTextAt(p, versionFont, QColor(255, 215, 0), CentredLeft(versionFont, version, 230, 530), 315 - 10, version);
+    DrawTextAt(p, versionFont, QColor(255, 215, 0), CentredLeft(versionFont, version, 230, 530), 315, version);
     p.end();
     ticks_ = 0;
     update();

@@ -117,10 +117,11 @@ TForm1::TForm1(ProgramContext& context, QWidget* parent)
 TForm1::~TForm1() {
     // The link goes before the engine it feeds.
     link_.reset();
-    // The menu closes its balloons through this window's balloon list when it is hidden, and the
-    // base destructor hides every child only after the members are gone: take the menu down
-    // while the list still exists.
-    delete Menu;
+    // The child widgets refer to members of this window (the menu closes the balloon
+    // list when it is hidden), and QWidget would only take them down after those
+    // members are gone: they go first, while everything they use is still there.
+    balloons_.CloseAll();
+    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
     Menu = nullptr;
 }
 
@@ -128,7 +129,7 @@ void TForm1::ApplyCursors() {
     const bool own = context_.Options.OwnCursor;
     arrowCursor_ = own ? OwnCursor(QStringLiteral("CurArrow"), QPoint(1, 1), Qt::ArrowCursor) : QCursor(Qt::ArrowCursor);
     handCursor_ =
-        own ? OwnCursor(QStringLiteral("CurHand"), QPoint(9, 1), Qt::PointingHandCursor) : QCursor(Qt::PointingHandCursor);
+        own ? OwnCursor(QStringLiteral("CurHand"), QPoint(11, 2), Qt::PointingHandCursor) : QCursor(Qt::PointingHandCursor);
     setCursor(arrowCursor_);
     // Everything that reacts to a click shows the hand.
     for (TQorCardsButton* button : findChildren<TQorCardsButton*>()) button->setCursor(handCursor_);

@@ -150,6 +150,7 @@ public:
     StartPicture* Image1 = nullptr;
     MainMenu* Menu = nullptr;
     QAction* MSpeed = nullptr;
+    QAction* MOptions = nullptr;
     QAction* Help = nullptr;
     QAction* About = nullptr;
     QAction* MRadio = nullptr;
@@ -174,6 +175,7 @@ public:
     void GenCountClick();
     void ChangeNameClick();
     void MSpeedClick();
+    void MOptionsClick();
     void HelpClick();
     void AboutClick();
     void MRadioClick();
