@@ -136,7 +136,13 @@ PanelBalloon TableView::PanelHint() const {
 }
 
 void TableView::HandOnShow() {
-    window_.ImageKon->setToolTip(QString::number(context_.State.GameNo));
+    // "Game: N / 20": the game of the cycle; a tournament plays one game.
+    const GameState& s = context_.State;
+    const Language language = LanguageFromIndex(context_.Options.Language).value_or(Language::English);
+    window_.ImageKon->setToolTip(QStringLiteral("%1: %2 / %3")
+                                     .arg(WordText(Word::FlowGame1, language))
+                                     .arg(s.GameNo)
+                                     .arg(s.TourMode ? 1 : 20));
     if (context_.Options.SaveGif) window_.Recorder().Start();
 }
 
