@@ -7,6 +7,7 @@
 //   <Name>_replay [--mutations N] [--seed S] FILE_OR_FOLDER...
 
 #include <algorithm>
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +18,9 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
@@ -44,11 +48,36 @@ bool ReadAll(const std::filesystem::path& file, std::string& bytes) {
     return !in.bad();
 }
 
+// The input being run, kept for the crash handler.
+const std::uint8_t* currentData = nullptr;
+std::size_t currentSize = 0;
+
+// On a failed check or a crash the input goes to "replay-crash" in the current folder,
+// so that a mutation that found a fault can be replayed and turned into a test.
+void SaveInputAndDie(int signal) {
+    constexpr char kName[] = "replay-crash";
+    const int fd = ::open(kName, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd >= 0) {
+        if (currentSize > 0 && ::write(fd, currentData, currentSize) < 0) {
+        }
+        ::close(fd);
+        constexpr char kNote[] = "the failing input is saved as replay-crash\n";
+        if (::write(2, kNote, sizeof kNote - 1) < 0) {
+        }
+    }
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
 void Run(const std::string& bytes) {
     // A copy of exactly the input's size, so that a read past its end is a read past
     // an allocation (and found by AddressSanitizer when the build has it).
     std::vector<std::uint8_t> copy(bytes.begin(), bytes.end());
+    currentData = copy.data();
+    currentSize = copy.size();
     LLVMFuzzerTestOneInput(copy.data(), copy.size());
+    currentData = nullptr;
+    currentSize = 0;
 }
 
 // Bytes that matter to the program's text formats: line ends, digits, signs, the
@@ -124,6 +153,9 @@ int main(int argc, char** argv) {
             roots.emplace_back(arg);
         }
     }
+
+    for (const int signal : {SIGABRT, SIGSEGV, SIGBUS, SIGFPE, SIGILL})
+        std::signal(signal, SaveInputAndDie);
 
     std::vector<std::string> inputs;
     for (const auto& file : InputFiles(roots)) {
