@@ -62,13 +62,14 @@ std::size_t TemporaryFiles(const std::filesystem::path& folder) {
     return count;
 }
 
-void RemoveTemporaryFiles(const std::filesystem::path& folder) {
-    std::vector<std::filesystem::path> hidden;
+std::size_t TemporaryFilesOf(const std::filesystem::path& folder, long pid) {
+    const std::string mark = "." + std::to_string(pid) + ".";
+    std::size_t count = 0;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-        if (entry.is_regular_file() && Hidden(entry.path())) hidden.push_back(entry.path());
+        const std::string name = entry.path().filename().string();
+        count += entry.is_regular_file() && Hidden(entry.path()) && name.find(mark) != std::string::npos ? 1 : 0;
     }
-    for (const auto& file : hidden)
-        std::filesystem::remove(file);
+    return count;
 }
 
 void WriteFolderFiles(const std::filesystem::path& folder, const FolderFiles& files) {

@@ -18,7 +18,8 @@ bool RewriteRound(const std::filesystem::path& programFolder, long round);
 using FolderFiles = std::map<std::filesystem::path, std::string>;
 FolderFiles ReadFolderFiles(const std::filesystem::path& folder);
 std::size_t TemporaryFiles(const std::filesystem::path& folder);
-void RemoveTemporaryFiles(const std::filesystem::path& folder);
+// Those with the process id pid in their name.
+std::size_t TemporaryFilesOf(const std::filesystem::path& folder, long pid);
 // Makes folder hold exactly files.
 void WriteFolderFiles(const std::filesystem::path& folder, const FolderFiles& files);
 
