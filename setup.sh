@@ -9,10 +9,10 @@ mode=${1:-play}
 
 build_packages=(g++ cmake ninja-build pkgconf ccache qt6-base-dev qt6-multimedia-dev qt6-svg-dev
   qt6-httpserver-dev qt6-websockets-dev qt6-tools-dev qt6-l10n-tools libgtest-dev libgmock-dev
-  libbenchmark-dev libfluidsynth-dev libespeak-ng-dev libgif-dev libsqlite3-dev libqt6sql6-sqlite
+  libbenchmark-dev libfluidsynth-dev libespeak-ng-dev libgif-dev libsqlite3-dev libqt6sql6-sqlite libsodium-dev libqt6sql6-psql
   python3 fonts-dejavu-core fonts-liberation2 fonts-comic-neue fonts-noto-cjk timgm6mb-soundfont
   espeak-ng-data gstreamer1.0-plugins-base gstreamer1.0-plugins-good famfamfam-flag-png)
-test_packages=(xvfb xauth pulseaudio imagemagick x11-apps clang libclang-rt-14-dev)
+test_packages=(xvfb xauth pulseaudio imagemagick x11-apps postgresql clang libclang-rt-14-dev)
 
 packages=("${build_packages[@]}")
 [ "$mode" = test ] && packages+=("${test_packages[@]}")

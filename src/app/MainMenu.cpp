@@ -247,7 +247,7 @@ void MainMenu::ShowIconBalloon(MenuPicture& icon) {
         text = QStringLiteral("\"%1.apk\"").arg(WordText(Word::TitleMixed, Language::English));
     } else if (&icon == ImHp) {
         title = WordText(o, Word::MenuHelp);
-        text = QStringLiteral("Online-") + WordText(o, Word::MenuHelp);
+        text = WordText(o, Word::MenuOnlineHelp);
     } else if (&icon == ImTR) {
         title = WordText(o, Word::TourOnlineTournament);
         text = WordText(o, Word::TourTakeSeat);
@@ -259,7 +259,7 @@ void MainMenu::ShowIconBalloon(MenuPicture& icon) {
         text = QStringLiteral("Windows / Android / Account");
     } else if (&icon == ImageAdvR3) {
         title = WordText(o, Word::StatCaption);
-        text = QStringLiteral("World-") + WordText(o, Word::StatCaption);
+        text = WordText(o, Word::StatWorldStatistics);
     } else if (&icon == ImAc) {
         // The account's nick comes with the account; until then no one is signed in.
         switch (context_.State.AccountState) {

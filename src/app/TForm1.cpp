@@ -101,7 +101,13 @@ TForm1::TForm1(ProgramContext& context, QWidget* parent)
     ClearTable();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    // The menu closes its balloons through this window's balloon list when it is hidden, and the
+    // base destructor hides every child only after the members are gone: take the menu down
+    // while the list still exists.
+    delete Menu;
+    Menu = nullptr;
+}
 
 void TForm1::ApplyCursors() {
     const bool own = context_.Options.OwnCursor;

@@ -7,6 +7,8 @@
 #include "records/Roster.h"
 #include "records/WindowWords.h"
 #include "table/Attention.h"
+#include "table/TableGeometry.h"
+#include "table/WordText.h"
 
 #include <QLabel>
 #include <QSlider>
@@ -23,6 +25,17 @@ QString Row(std::string_view name, std::string_view rest) {
 
 class MainMenuTest : public ProgramTest {
 protected:
+    // Moves the mouse onto a corner icon; the one balloon then open, or none.
+    const HintBalloon* Hover(MenuPicture* icon) {
+        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+        QCoreApplication::sendEvent(icon, &enter);
+        const auto open = form->Balloons().Open();
+        return open.size() == 1 ? open.front() : nullptr;
+    }
+    void Leave(MenuPicture* icon) {
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(icon, &leave);
+    }
     void WriteClub() {
         files.WriteRecords(files.LocalFile(),
                            {PlayerLine("Boris", 3.5, 45, -12, "b"), PlayerLine("Anna", 1.25, 7, 30, "a")},
@@ -105,13 +118,10 @@ TEST_F(MainMenuTest, CornerIconsShowTheirBalloonsAndUnbuiltOnesDoNothingElse) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
-        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-        QCoreApplication::sendEvent(c.Icon, &enter);
-        const auto open = form->Balloons().Open();
-        ASSERT_EQ(open.size(), 1u);
-        EXPECT_EQ(open.front()->Title(), c.Title);
-        QEvent leave(QEvent::Leave);
-        QCoreApplication::sendEvent(c.Icon, &leave);
+        const HintBalloon* balloon = Hover(c.Icon);
+        ASSERT_NE(balloon, nullptr);
+        EXPECT_EQ(balloon->Title(), c.Title);
+        Leave(c.Icon);
         EXPECT_TRUE(form->Balloons().Open().empty());
     }
     EXPECT_FALSE(Menu().ImageAdvL3->isVisible()) << "no store address is known";
@@ -130,6 +140,76 @@ TEST_F(MainMenuTest, CornerIconsShowTheirBalloonsAndUnbuiltOnesDoNothingElse) {
     QTest::mouseClick(Menu().ImTR, Qt::LeftButton);
     EXPECT_EQ(said, QStringLiteral("Log in to your account!"));
     EXPECT_EQ(TimesPlayed("WOpenFo"), 1);
+}
+
+// Every caption of the main menu fits inside its button's rounded bar in every language, the
+// 100-pixel side buttons ("Top Ten", "Options", "Exit", "Mode", "History") above all.
+TEST_F(MainMenuTest, CaptionsFitTheirButtonsInEveryLanguage) {
+    MakeProgram();
+    // The rounded ends of the bar take this much on either side.
+    constexpr int EndMargin = 4;
+    for (int index = 0; index < LanguageCount; ++index) {
+        const auto language = static_cast<Language>(index);
+        SCOPED_TRACE(std::string(LanguageColumnName(language)));
+        context->Options.Language = index;
+        Menu().SetTexts();
+        for (TQorCardsButton* button :
+             {Menu().Button6, Menu().Button9, Menu().Button10, Menu().Button11, Menu().BMode, Menu().BHistory}) {
+            ASSERT_FALSE(button->text().isEmpty());
+            const int advance = QFontMetrics(button->font()).horizontalAdvance(button->text());
+            EXPECT_LE(advance + 2 * EndMargin, button->width())
+                << button->text().toStdString() << " needs " << advance << " of " << button->width();
+        }
+        // The table's step buttons carry the same font, 170 design pixels wide.
+        const int stepWidth = PlaceStepButtons(context->Scale).Button7.width();
+        for (Word caption :
+             {Word::FlowToBegin, Word::FlowStartPass, Word::FlowNextRound, Word::FlowSumUp, Word::MenuExitToMenu}) {
+            const QString text = WordText(caption, language);
+            const int advance = QFontMetrics(form->Button7->font()).horizontalAdvance(text);
+            EXPECT_LE(advance + 2 * EndMargin, stepWidth) << text.toStdString() << " needs " << advance;
+        }
+    }
+}
+
+// The help and statistics balloons say "Online-Help" and "World-Statistics" in English; every
+// other language has its own whole phrase, not the English prefix glued to its word.
+TEST_F(MainMenuTest, BalloonTextsAreWholeRowsInEveryLanguage) {
+    MakeProgram();
+    struct Case {
+        const char* Name;
+        MenuPicture* Icon;
+        Word Title;
+        Word Text;
+    };
+    const Case cases[] = {
+        {"help", Menu().ImHp, Word::MenuHelp, Word::MenuOnlineHelp},
+        {"statistics", Menu().ImageAdvR3, Word::StatCaption, Word::StatWorldStatistics},
+    };
+    for (int index = 0; index < LanguageCount; ++index) {
+        const auto language = static_cast<Language>(index);
+        SCOPED_TRACE(std::string(LanguageColumnName(language)));
+        context->Options.Language = index;
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.Name);
+            const HintBalloon* balloon = Hover(c.Icon);
+            ASSERT_NE(balloon, nullptr);
+            EXPECT_EQ(balloon->Title(), WordText(c.Title, language));
+            EXPECT_EQ(balloon->Text(), WordText(c.Text, language));
+            Leave(c.Icon);
+        }
+    }
+    // Glued together, these read "Online-Справка" and "World-Статистика".
+    context->Options.Language = int(Language::Russian);
+    const std::pair<MenuPicture*, QString> russian[] = {
+        {Menu().ImHp, QString::fromUtf8("Онлайн-справка")},
+        {Menu().ImageAdvR3, QString::fromUtf8("Мировая статистика")},
+    };
+    for (const auto& [icon, text] : russian) {
+        const HintBalloon* balloon = Hover(icon);
+        ASSERT_NE(balloon, nullptr);
+        EXPECT_EQ(balloon->Text(), text);
+        Leave(icon);
+    }
 }
 
 TEST_F(MainMenuTest, TheSpeedItemOpensTheSpeedDialog) {

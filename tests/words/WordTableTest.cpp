@@ -255,6 +255,103 @@ TEST(WordTable, ClubListHeadersKeepTheFixedPitchLayout) {
   }
 }
 
+// One thing has one name in a language: every row about it holds the same word (a stem, so
+// that case and endings may follow the sentence). A language left out of a group has no
+// single word there (English keeps its published texts).
+TEST(WordTable, OneTermForOneThingInEachLanguage) {
+  struct Case {
+    const char* Thing;
+    std::vector<Word> Rows;
+    std::vector<std::pair<Language, std::string_view>> Stems;
+  };
+  using L = Language;
+  const Case cases[] = {
+      {"rating",
+       {Word::InfoInitialRating, Word::InfoCurrentRating, Word::AccRating, Word::HistRating, Word::TourRating},
+       {{L::English, "ating"}, {L::Russian, "ейтинг"}, {L::German, "ertung"}, {L::French, "ote"},
+        {L::Spanish, "aloraci"}, {L::Chinese, "等级分"}, {L::Italian, "ating"}, {L::Czech, "odnocení"},
+        {L::Japanese, "レーティング"}, {L::Korean, "레이팅"}}},
+      {"hand",
+       {Word::FlowRound, Word::FlowNextRound, Word::AccCurrentDeal},
+       {{L::Russian, "аздач"}, {L::German, "Runde"}, {L::French, "anche"}, {L::Spanish, "ano"},
+        {L::Chinese, "轮"}, {L::Italian, "ano"}, {L::Czech, "ozdání"}, {L::Japanese, "ディール"},
+        {L::Korean, "라운드"}}},
+      {"recording games as pictures",
+       {Word::OptSaveGames, Word::OptSaveGif, Word::OptSaveMainWindow, Word::OptSaveScreen},
+       {{L::Russian, "апис"}, {L::German, "ufzeichn"}, {L::French, "nregistr"}, {L::Spanish, "rabar"},
+        {L::Chinese, "录制"}, {L::Italian, "egistra"}, {L::Czech, "znam"}, {L::Japanese, "録画"},
+        {L::Korean, "녹화"}}},
+      {"the options dialog",
+       {Word::MainOptions, Word::FileCantSaveOptions},
+       {{L::English, "ptions"}, {L::Russian, "пции"}, {L::German, "Optionen"}, {L::French, "ptions"},
+        {L::Spanish, "pciones"}, {L::Chinese, "设置"}, {L::Italian, "pzioni"}, {L::Czech, "astavení"},
+        {L::Japanese, "オプション"}, {L::Korean, "옵션"}}},
+      {"speed",
+       {Word::OptSpeed, Word::OptChoiceOfSpeed},
+       {{L::English, "peed"}, {L::Russian, "корост"}, {L::German, "Tempo"}, {L::French, "itesse"},
+        {L::Spanish, "elocidad"}, {L::Chinese, "速度"}, {L::Italian, "elocità"}, {L::Czech, "ychlost"},
+        {L::Japanese, "速度"}, {L::Korean, "속도"}}},
+      {"games played",
+       {Word::WorldNumberOfGames, Word::NetNumberOfGames, Word::HistGames, Word::TourGames, Word::InfoGamesInCycle,
+        Word::MainClubHeaderScore, Word::MainClubHeaderRating},
+       {{L::Korean, "판수"}}},
+      {"the player's profile",
+       {Word::WorldPassport},
+       {{L::Russian, "Профиль"}, {L::German, "Profil"}, {L::French, "Profil"}, {L::Spanish, "Perfil"},
+        {L::Chinese, "个人资料"}, {L::Italian, "Profilo"}, {L::Czech, "Profil"}, {L::Japanese, "プロフィール"},
+        {L::Korean, "프로필"}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Thing);
+    for (const auto& [language, stem] : c.Stems) {
+      for (auto row : c.Rows) {
+        EXPECT_NE(WordOf(row, language).find(stem), std::string_view::npos)
+            << WordKey(row) << " " << LanguageColumnName(language) << ": " << WordOf(row, language);
+      }
+    }
+  }
+}
+
+// Quotation marks are those of the language, and a pair opened in one half of a joined
+// message ("The file \"" + name + "\" has ...") is closed in the other.
+TEST(WordTable, QuotesAreTheLanguagesOwnAndPaired) {
+  struct Case {
+    Language Column;
+    std::string_view Open;
+    std::string_view Close;
+  };
+  const Case cases[] = {
+      {Language::Russian, "«", "»"},    {Language::German, "„", "“"},   {Language::French, "«\u00a0", "\u00a0»"},
+      {Language::Spanish, "«", "»"},    {Language::Chinese, "“", "”"},  {Language::Italian, "«", "»"},
+      {Language::Czech, "„", "“"},      {Language::Japanese, "「", "」"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(LanguageColumnName(c.Column)));
+    const std::string fileMessage =
+        std::string(WordOf(Word::FileNameOpen, c.Column)) + "x" + std::string(WordOf(Word::FileBadAttributes, c.Column));
+    std::vector<std::string_view> texts = {fileMessage, WordOf(Word::AccClubTitle, c.Column)};
+    // Japanese names the flying cards without quotes.
+    if (c.Column != Language::Japanese) texts.push_back(WordOf(Word::OptFlyCards, c.Column));
+    for (const std::string_view text : texts) {
+      SCOPED_TRACE(std::string(text));
+      EXPECT_EQ(text.find('"'), std::string_view::npos);
+      const auto open = text.find(c.Open);
+      ASSERT_NE(open, std::string_view::npos);
+      EXPECT_NE(text.find(c.Close, open + c.Open.size()), std::string_view::npos);
+    }
+  }
+}
+
+// French sets a no-break space before ! ? : ; so the sign never starts a line on its own.
+TEST(WordTable, FrenchTwoPartPunctuationKeepsItsSpace) {
+  for (auto row : AllRows()) {
+    const auto text = WordOf(row, Language::French);
+    for (const char* sign : {" !", " ?", " :", " ;"}) {
+      EXPECT_EQ(text.find(sign), std::string_view::npos) << WordKey(row) << ": " << text;
+    }
+  }
+}
+
 TEST(WordTable, ClubListHeaderFollowsTheRankingKind) {
   EXPECT_EQ(ClubListHeader(1), Word::MainClubHeaderScore);
   EXPECT_EQ(ClubListHeader(2), Word::MainClubHeaderRating);

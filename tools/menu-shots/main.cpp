@@ -1,11 +1,12 @@
 // Walks a newcomer's path through the real program and saves a picture of each screen:
 // the start picture, the main menu of a fresh program folder, the welcome dialog of a
 // new player, the new hand, the end of the game, the menu with the player in the club,
-// the history viewer with the game, the options dialog switched to German, the main
-// menu in German and the about box. Keys and clicks go to the program as real input
+// the history viewer with the game, the options dialog switched to another language
+// (German unless --language names one: rus, spa, jap, ...), the main menu in that language
+// and the about box. Keys and clicks go to the program as real input
 // events; only the local player's cards are chosen by the computer players.
 //
-//   vesrin-menu-shots --size N --folder FRESH_FOLDER --out PICTURES
+//   vesrin-menu-shots --size N --folder FRESH_FOLDER --out PICTURES [--language LANG]
 
 #include "app/MainMenu.h"
 #include "app/ProgramMain.h"
@@ -19,6 +20,7 @@
 #include "resources/BuiltInResources.h"
 #include "settings/OptionsDialog.h"
 #include "settings/SettingsFile.h"
+#include "words/Language.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -34,13 +36,15 @@
 #include <cstring>
 #include <deque>
 #include <functional>
+#include <string>
 
 namespace vesrin {
 namespace {
 
 class Walk : public QObject {
 public:
-    Walk(Program& program, QString out, int size) : program_(program), out_(std::move(out)), size_(size) {
+    Walk(Program& program, QString out, int size, Language language)
+        : program_(program), out_(std::move(out)), size_(size), language_(language) {
         connect(&tick_, &QTimer::timeout, this, [this] { Tick(); });
         tick_.start(10);
         clock_.start();
@@ -61,16 +65,18 @@ private:
     TForm1& Form() { return *program_.Window; }
     GameState& State() { return program_.Context->State; }
 
-    void Shot(QWidget& widget, const char* moment) {
+    void Shot(QWidget& widget, const std::string& moment) {
         QScreen* screen = widget.screen();
         const QRect frame = widget.isWindow() ? widget.frameGeometry() : QRect(widget.mapToGlobal(QPoint()), widget.size());
         const QPoint origin = frame.topLeft() - screen->geometry().topLeft();
         const QImage picture = screen->grabWindow(0, origin.x(), origin.y(), frame.width(), frame.height()).toImage();
-        const QString path = QDir(out_).filePath(QStringLiteral("menu-size%1-%2.png").arg(size_).arg(moment));
+        const QString path = QDir(out_).filePath(QStringLiteral("menu-size%1-%2.png").arg(size_).arg(QString::fromStdString(moment)));
         if (!picture.save(path)) std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         std::printf("%s\n", qPrintable(path));
         std::fflush(stdout);
     }
+
+    std::string LanguageName() const { return std::string(LanguageColumnName(language_)); }
 
     template <typename T> T* Modal() { return qobject_cast<T*>(QApplication::activeModalWidget()); }
 
@@ -127,17 +133,17 @@ private:
         steps_.push_back({"options", [this] { return Modal<TFormOptions>() != nullptr; },
                           [this] {
                               TFormOptions& options = *Modal<TFormOptions>();
-                              options.ComboBoxLan->setCurrentIndex(int(Language::German));
+                              options.ComboBoxLan->setCurrentIndex(int(language_));
                               Hold(300, [this] {
                                   TFormOptions* shown = Modal<TFormOptions>();
                                   if (!shown) return;
-                                  Shot(*shown, "8-options-german");
+                                  Shot(*shown, "8-options-" + LanguageName());
                                   QTest::mouseClick(shown->ButtonOk, Qt::LeftButton);
                               });
                           }});
-        steps_.push_back({"German menu", [this] { return Form().MenuShown() && !QApplication::activeModalWidget(); },
+        steps_.push_back({"menu in the other language", [this] { return Form().MenuShown() && !QApplication::activeModalWidget(); },
                           [this] {
-                              Shot(Form(), "9-menu-german");
+                              Shot(Form(), "9-menu-" + LanguageName());
                               QTimer::singleShot(0, &Form(), [this] { Form().About->trigger(); });
                           }});
         steps_.push_back({"about box", [this] { return Modal<AboutBox>() != nullptr; },
@@ -205,6 +211,7 @@ private:
     Program& program_;
     QString out_;
     int size_;
+    Language language_;
     QTimer tick_;
     QElapsedTimer clock_;
     qint64 nextLook_ = 0;
@@ -224,15 +231,21 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Vesrin"));
     RegisterBuiltInResources();
     int size = 1;
+    Language language = Language::German;
     QString out = QStringLiteral(".");
     QString folder;
     for (int i = 1; i + 1 < argc; ++i) {
         if (std::strcmp(argv[i], "--size") == 0) size = std::atoi(argv[++i]);
         else if (std::strcmp(argv[i], "--out") == 0) out = QString::fromLocal8Bit(argv[++i]);
         else if (std::strcmp(argv[i], "--folder") == 0) folder = QString::fromLocal8Bit(argv[++i]);
+        else if (std::strcmp(argv[i], "--language") == 0) {
+            const char* name = argv[++i];
+            for (int k = 0; k < LanguageCount; ++k)
+                if (LanguageColumnName(*LanguageFromIndex(k)) == name) language = *LanguageFromIndex(k);
+        }
     }
     if (folder.isEmpty()) {
-        std::fprintf(stderr, "usage: vesrin-menu-shots --size N --folder FRESH_FOLDER --out PICTURES\n");
+        std::fprintf(stderr, "usage: vesrin-menu-shots --size N --folder FRESH_FOLDER --out PICTURES [--language LANG]\n");
         return 2;
     }
     QDir().mkpath(out);
@@ -256,7 +269,7 @@ int main(int argc, char** argv) {
     Program vesrin = MakeProgram(program, std::make_unique<SilentSoundPlayer>());
     vesrin.Window->AskYesNo = [](const QString&) { return true; };
     vesrin.Window->show();
-    Walk walk(vesrin, out, size);
+    Walk walk(vesrin, out, size, language);
     QTimer::singleShot(900000, &application, [] { QCoreApplication::exit(1); });
     application.exec();
     return walk.Result;

@@ -38,7 +38,7 @@ TEST_F(SpeedDialog, EveryMoveOfTheSliderSetsTheSpeed) {
 TEST_F(SpeedDialog, TextsComeFromTheWordTable) {
     settings.Language = 2;
     TFormSpeed dialog(settings, host, folder.Places());
-    EXPECT_EQ(dialog.windowTitle(), "Geschwindigkeit wählen");
+    EXPECT_EQ(dialog.windowTitle(), "Tempo wählen");
     EXPECT_EQ(dialog.LabelPrompt->text(), "Fluggeschwindigkeit der Karten wählen:");
     for (int i = 0; i < 6; ++i) EXPECT_EQ(dialog.LabelDigits[std::size_t(i)]->text(), QString::number(i + 1));
 }

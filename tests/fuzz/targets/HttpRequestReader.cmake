@@ -1,0 +1,1 @@
+vesrin_fuzz_target(HttpRequestReader SOURCES HttpRequestReaderFuzz.cpp LIBS vesrin_service_codec vesrin_online_codec vesrin_base)

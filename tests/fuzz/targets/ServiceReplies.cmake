@@ -1,0 +1,1 @@
+vesrin_fuzz_target(ServiceReplies SOURCES ServiceRepliesFuzz.cpp LIBS vesrin_online_codec vesrin_base)
