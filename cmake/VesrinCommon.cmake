@@ -1,5 +1,10 @@
 # Shared build settings and the helpers every folder uses.
 
+include(GNUInstallDirs)
+# Where the game's programs are installed, below the prefix: Debian keeps games in
+# /usr/games (and /usr/local/games), which is on every user's PATH.
+set(VESRIN_INSTALL_GAMESDIR games CACHE STRING "Folder of the installed game programs, below the prefix")
+
 add_library(vesrin_flags INTERFACE)
 target_compile_options(vesrin_flags INTERFACE -Wall -Wextra -pedantic
   $<$<BOOL:${VESRIN_WERROR}>:-Werror>)
@@ -61,4 +66,15 @@ function(vesrin_test name)
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60)
+endfunction()
+
+# vesrin_runtime_files(FILES ...)
+# Files the game reads at run time besides its own built-in resources (resource
+# libraries, the voice library, the radio catalogue). The folder that makes them also
+# puts them beside the programs (the program folder of a portable copy); this registers
+# them for the installation's data folder (share/vesrin), where an installed copy finds
+# them (InstallContentFolder, LibraryPlaces::InstallFolder).
+function(vesrin_runtime_files)
+  cmake_parse_arguments(ARG "" "" "FILES" ${ARGN})
+  set_property(GLOBAL APPEND PROPERTY VESRIN_RUNTIME_FILES ${ARG_FILES})
 endfunction()

@@ -48,10 +48,10 @@ RecordsWindowContext RecordsWindows(ProgramContext& context, QWidget* window) {
     return windows;
 }
 
-bool LoginPlayer(ProgramContext& context, QWidget& window, int slot) {
+bool LoginPlayer(ProgramContext& context, QWidget& window, int slot, PasswordNetworkHook* network) {
     RecordsWindowContext windows = RecordsWindows(context, &window);
     const std::optional<LoginResult> login =
-        slot == 6 ? LoginNewPlayer(&window, windows) : LoginRosterPlayer(&window, windows, slot);
+        slot == 6 ? LoginNewPlayer(&window, windows, network) : LoginRosterPlayer(&window, windows, slot, network);
     if (!login) return false;
     LoggedInPlayer& player = context.Player;
     player.Slot = login->Slot;

@@ -9,6 +9,8 @@ class QWidget;
 
 namespace vesrin {
 
+class PasswordNetworkHook;
+
 // The records side of the program: who plays (the welcome dialog), the figures a game
 // starts from, the record keeping when a finished game is closed, the roster line of an
 // abandoned game, the settings written at exit, and the records windows the menus open.
@@ -22,7 +24,9 @@ void InstallRecordsHooks(ProgramContext& context, QWidget& window);
 
 // The welcome dialog for a roster slot 1..5 or a new player (6). True when it was
 // confirmed: the player is then in context.Player. An empty roster slot opens nothing.
-bool LoginPlayer(ProgramContext& context, QWidget& window, int slot);
+// With the network switch on, `network` is the dialog's network part: it hosts or joins a
+// table before the dialog is confirmed.
+bool LoginPlayer(ProgramContext& context, QWidget& window, int slot, PasswordNetworkHook* network = nullptr);
 
 // The figures a game in the logged-in player's slot starts from.
 ProfileFigures LoggedInFigures(const ProgramContext& context);

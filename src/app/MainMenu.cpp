@@ -141,7 +141,12 @@ MainMenu::MainMenu(QWidget* window, ProgramContext& context, HintBalloons& ballo
         PaintCaptions();
     };
     ImElite->Click = ImCaption->Click;
+    Calendar = new MenuCalendar(this, context_);
 }
+
+void MainMenu::ShowCalendar() { Calendar->ShowCalendar(); }
+
+int MainMenu::CalendarShift() const { return Calendar->Shown() ? 20 : 0; }
 
 MainMenu::~MainMenu() = default;
 
@@ -426,11 +431,13 @@ void MainMenu::ApplyGifAnimation() {
 void MainMenu::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     ApplyGifAnimation();
+    Calendar->MenuVisible(true);
 }
 
 void MainMenu::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     ApplyGifAnimation();
+    Calendar->MenuVisible(false);
     balloons_.CloseAll();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainMenuLayout.h"
+#include "app/MenuCalendar.h"
 #include "app/MenuPicture.h"
 #include "app/ProgramContext.h"
 #include "table/HintBalloon.h"
@@ -100,9 +101,10 @@ public:
     void DrawClock();
     void DrawStatsPanel(int variant);
     // The holiday calendar's two pictures beside the captions, and c of the side
-    // decorations; they come with the holiday calendar, until then no day has one.
-    void ShowCalendar() {}
-    int CalendarShift() const { return 0; }
+    // decorations: 20 while the calendar shows.
+    void ShowCalendar();
+    int CalendarShift() const;
+    MenuCalendar* Calendar = nullptr;
 
     // The flame phase of the side decorations (advances one per tick).
     int FlamePhase() const { return flamePhase_; }

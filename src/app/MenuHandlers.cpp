@@ -8,6 +8,7 @@
 #include "app/StartPicture.h"
 #include "app/TForm1.h"
 #include "records/HistoryWindow.h"
+#include "records/PasswordWindow.h"
 #include "records/TopTenWindow.h"
 #include "settings/OptionsDialog.h"
 #include "settings/SpeedDialog.h"
@@ -134,15 +135,18 @@ void TForm1::ProfileButtonClick(int slot) {
     const auto line = ReadRosterLine(RecordsFilePath(context_.Files.Program, context_.Options.NetMode), slot);
     if (!line || IsEmptySlot(*line)) return;
     PlayEffect("WOpenFo");
-    if (!LoginPlayer(context_, *this, slot)) return;
-    StartGame(context_.Player.Slot);
+    const std::unique_ptr<PasswordNetworkHook> network = NetworkPart();
+    if (!LoginPlayer(context_, *this, slot, network.get())) return;
+    // A joiner's game may have begun already with a deal that came at once.
+    if (!context_.State.InGame()) StartGame(context_.Player.Slot);
 }
 
 void TForm1::Button6Click() {
     if (!MenuShown() || context_.Blocking.Active()) return;
     PlayEffect("WOpenFo");
-    if (!LoginPlayer(context_, *this, 6)) return;
-    StartGame(6);
+    const std::unique_ptr<PasswordNetworkHook> network = NetworkPart();
+    if (!LoginPlayer(context_, *this, 6, network.get())) return;
+    if (!context_.State.InGame()) StartGame(6);
 }
 
 void TForm1::Button9Click() {

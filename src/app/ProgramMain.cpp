@@ -1,17 +1,27 @@
 #include "app/ProgramMain.h"
 
 #include "app/AppRecords.h"
+#include "app/StartCheck.h"
 #include "app/StartUp.h"
 #include "records/RecordsFile.h"
 #include "resources/BuiltInResources.h"
 #include "settings/SettingsFile.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <array>
 #include <cstdlib>
 
 namespace vesrin {
+
+namespace {
+
+// The records files that come with the program: their presence marks a portable copy,
+// and an installed copy's first start brings them into the player's folder.
+constexpr std::array<std::string_view, 2> kRecordsFiles = {kLocalRecordsFileName, kNetRecordsFileName};
+
+} // namespace
 
 ProgramFolders FoldersOfThisProgram(const std::filesystem::path& executableFolder) {
     if (const char* chosen = std::getenv("VESRIN_PROGRAM_FOLDER"); chosen != nullptr && *chosen != '\0') {
@@ -22,7 +32,7 @@ ProgramFolders FoldersOfThisProgram(const std::filesystem::path& executableFolde
         return folders;
     }
     const char* home = std::getenv("HOME");
-    return ResolveProgramFolders(executableFolder, IsFolderWritable(executableFolder),
+    return ResolveProgramFolders(executableFolder, IsPortableFolder(executableFolder, kRecordsFiles),
                                  DataHomeFolder(std::getenv("XDG_DATA_HOME"), home ? home : "."));
 }
 
@@ -47,20 +57,28 @@ Program MakeProgram(const std::filesystem::path& programFolder, std::unique_ptr<
 int ProgramMain(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vesrin"));
+    // The desktop entry and the icon that the installation puts into the icon theme.
+    QGuiApplication::setDesktopFileName(QStringLiteral("vesrin"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("vesrin")));
     RegisterBuiltInResources();
 
     const std::filesystem::path executable = QCoreApplication::applicationDirPath().toStdString();
     const ProgramFolders folders = FoldersOfThisProgram(executable);
-    // An installed copy's first start brings the records files that come with it.
-    constexpr std::array<std::string_view, 2> content = {kLocalRecordsFileName, kNetRecordsFileName};
-    PrepareProgramFolder(folders, InstallContentFolder(executable), content);
+    PrepareProgramFolder(folders, InstallContentFolder(executable), kRecordsFiles);
 
-    const LibraryPlaces places = LibraryPlaces::Beside(QString::fromStdString(folders.Program.string()));
+    LibraryPlaces places = LibraryPlaces::Beside(QString::fromStdString(folders.Program.string()));
+    // The resource libraries that come with an installed copy stay in its data folder.
+    if (!folders.Portable) places.InstallFolder = QString::fromStdString(InstallContentFolder(executable).string());
     Program program =
         MakeProgram(folders.Program, std::make_unique<ClipSoundPlayer>(places, ClipSoundPlayer::OutputAvailable()));
+    program.Context->Places = places;
+    std::unique_ptr<StartCheck> check;
+    if (StartCheck::Requested(QCoreApplication::arguments()))
+        check = std::make_unique<StartCheck>(*program.Window, *program.Context);
     program.Window->show();
     const int code = application.exec();
-    return code != 0 ? code : program.Context->ExitCode;
+    const int programCode = code != 0 ? code : program.Context->ExitCode;
+    return check ? check->ExitCode(programCode) : programCode;
 }
 
 } // namespace vesrin

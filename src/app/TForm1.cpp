@@ -98,10 +98,15 @@ TForm1::TForm1(ProgramContext& context, QWidget* parent)
 
     view_ = std::make_unique<TableView>(*this, context_);
     flow_ = std::make_unique<GameFlow>(context_.State, *view_, players_);
+    link_ = std::make_unique<TableLink>(*flow_);
+    MakeChatLine();
+    InstallLinkHooks();
     ClearTable();
 }
 
 TForm1::~TForm1() {
+    // The link goes before the engine it feeds.
+    link_.reset();
     // The menu closes its balloons through this window's balloon list when it is hidden, and the
     // base destructor hides every child only after the members are gone: take the menu down
     // while the list still exists.
@@ -212,6 +217,7 @@ void TForm1::ClearTable() {
         ImageSay[seat]->hide();
     }
     for (PictureElement* element : {ImageKoloda, ImageStol, ImageKon, ImageMemo}) element->hide();
+    HideChatLine();
     balloons_.CloseAll();
     update();
 }
@@ -226,13 +232,20 @@ void TForm1::LayoutMainMenu() {
 void TForm1::StartGame(int profileSlot) {
     if (context_.Blocking.Active()) return;
     BlockingSteps::Scope scope(context_.Blocking);
+    StartTableGame(profileSlot);
+}
+
+void TForm1::StartTableGame(int profileSlot) {
+    BlockingSteps::Scope scope(context_.Blocking);
     GameState& s = context_.State;
     const Settings& o = context_.Options;
     s.ProfileSlot = profileSlot;
     ClearTable();
     Timer1.stop();
     s.Timer1.Running = false;
-    s.NetMode = false;
+    // With the network switch on every game is played at a network table and books
+    // into the network records; a joiner takes the host's rules with each deal.
+    s.NetMode = o.NetMode;
     s.TourMode = false;
     s.ShootMoon = o.ShootMoon;
     s.Limit50 = o.Limit50;
@@ -381,6 +394,7 @@ void TForm1::LeaveToMenu() {
 
 void TForm1::CloseGame() {
     GameState& s = context_.State;
+    link_->Close();
     if (context_.Hooks.GameFinished) context_.Hooks.GameFinished(s);
     if (s.AccountState == 3) s.AccountState = 2;
     LeaveToMenu();
@@ -397,6 +411,7 @@ void TForm1::QuitClick() {
     GameState& s = context_.State;
     if (!s.TourMode && context_.Hooks.GameAbandoned) context_.Hooks.GameAbandoned(s);
     if (s.AccountState == 3) s.AccountState = 2;
+    link_->Close();
     s.TourMode = false;
     LeaveToMenu();
 }

@@ -3,6 +3,8 @@
 #include "app/ProgramContext.h"
 #include "app/TableView.h"
 #include "engine/GameFlow.h"
+#include "net/ConnectChecks.h"
+#include "net/TableLink.h"
 #include "players/DecisionListPlayers.h"
 #include "settings/OptionsHost.h"
 #include "table/FlightLayer.h"
@@ -11,6 +13,7 @@
 #include "table/QorCardsButton.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
 #include <QUrl>
@@ -23,6 +26,7 @@
 namespace vesrin {
 
 class AppOptionsHost;
+class PasswordNetworkHook;
 class MainMenu;
 class StartPicture;
 
@@ -47,6 +51,9 @@ public:
     PictureElement* ImageMemo = nullptr;
     TQorCardsButton* Button7 = nullptr;
     TQorCardsButton* Button8 = nullptr;
+    // The table chat of network games: the line, its send button and the four lines.
+    QLineEdit* Edit1 = nullptr;
+    TQorCardsButton* BitBtn1 = nullptr;
     QTimer Timer1;
     QMenu* PopupMenu1 = nullptr;
     QAction* Quit = nullptr;
@@ -55,6 +62,7 @@ public:
 
     ProgramContext& Context() { return context_; }
     GameFlow& Flow() { return *flow_; }
+    TableLink& Link() { return *link_; }
     TableView& View() { return *view_; }
     CardFlight& Flights() { return flight_; }
     HintBalloons& Balloons() { return balloons_; }
@@ -75,6 +83,9 @@ public:
     // Starts a game from the menu for a profile slot (6: a new player): the step after a
     // confirmed login.
     void StartGame(int profileSlot);
+    // The same from a step of the network table (a seat was given, a deal came before
+    // the game): it runs inside that step.
+    void StartTableGame(int profileSlot);
 
     // The window side of the game flow.
     void Timer1Timer();
@@ -89,6 +100,24 @@ public:
     bool FormCloseQuery();
     // "Exit to menu" after the game: the records take the result and the menu returns.
     void CloseGame();
+
+    // --- the network table (NetTable.cpp) ---
+    // Shows the chat line, its button and the chat picture; the first hand of a game
+    // starts with an empty chat.
+    void ShowChatLine(bool clearHistory);
+    void HideChatLine();
+    // Enter in Edit1 or a click on BitBtn1: the line goes to the table and shows here.
+    void SendChatLine();
+    // A line of the player at `seat` (NetSeat or TourSeat; code page 1251).
+    void AddChatLine(int seat, const std::string& text);
+    void DrawMemo();
+    const TableChatLines& ChatLines() const { return chat_; }
+    // The network part of the welcome dialog, when the network switch is on.
+    std::unique_ptr<PasswordNetworkHook> NetworkPart();
+    // A network game was broken off: the message, then the menu; nothing is recorded.
+    void NetGameBrokenOff();
+    // Shows a message box with OK (replaceable for tests).
+    std::function<void(const QString& text)> ShowMessage;
 
     // The engine's window moments.
     void ShowStepButtons();
@@ -155,6 +184,7 @@ public:
     std::function<void(const QUrl& address)> OpenUrl;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -162,6 +192,8 @@ protected:
 
 private:
     void ConnectMenus();
+    void MakeChatLine();
+    void InstallLinkHooks();
 
     PictureElement* MakeElement(const QString& name);
     void LeaveToMenu();
@@ -175,6 +207,9 @@ private:
     DecisionListPlayers players_;
     std::unique_ptr<TableView> view_;
     std::unique_ptr<GameFlow> flow_;
+    std::unique_ptr<TableLink> link_;
+    TableChatLines chat_;
+    HiddenHandKeys hiddenKeys_;
     FlightLayer* layer_ = nullptr;
     CardFlight flight_;
     HintBalloons balloons_;

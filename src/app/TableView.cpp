@@ -308,5 +308,7 @@ void TableView::SpeakCard(CardCode card) {
 }
 
 void TableView::CloseGame() { window_.CloseGame(); }
+void TableView::Announce(std::string_view payload) { window_.Link().SendToTable(payload); }
+void TableView::ShowChatLine(bool clearHistory) { window_.ShowChatLine(clearHistory); }
 
 } // namespace vesrin

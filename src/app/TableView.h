@@ -64,6 +64,8 @@ public:
     void ProcessPendingEvents() override;
     void SpeakCard(CardCode card) override;
     void CloseGame() override;
+    void Announce(std::string_view payload) override;
+    void ShowChatLine(bool clearHistory) override;
 
 private:
     // The top-left corner of a hand's area on the window and its centre(seat).

@@ -3,17 +3,26 @@
 #include "base/FileBytes.h"
 #include "base/SafeFile.h"
 
-#include <string>
-
-#include <fcntl.h>
-#include <unistd.h>
+// The build gives the installation's data folder as seen from its program folder.
+#ifndef VESRIN_DATA_FROM_BIN
+#define VESRIN_DATA_FROM_BIN "../share/vesrin"
+#endif
 
 namespace vesrin {
 
-ProgramFolders ResolveProgramFolders(const std::filesystem::path& executableFolder,
-                                     bool executableFolderWritable, const std::filesystem::path& dataHome) {
+bool IsPortableFolder(const std::filesystem::path& folder, std::span<const std::string_view> recordsFileNames) {
+    std::error_code error;
+    if (std::filesystem::is_regular_file(folder / kPortableMarker, error)) return true;
+    for (std::string_view name : recordsFileNames) {
+        if (std::filesystem::is_regular_file(folder / name, error)) return true;
+    }
+    return false;
+}
+
+ProgramFolders ResolveProgramFolders(const std::filesystem::path& executableFolder, bool portable,
+                                     const std::filesystem::path& dataHome) {
     ProgramFolders folders;
-    if (executableFolderWritable) {
+    if (portable) {
         folders.Program = executableFolder.lexically_normal() / "";
         folders.Parent = folders.Program.parent_path().parent_path() / "";
         folders.Portable = true;
@@ -29,17 +38,8 @@ std::filesystem::path DataHomeFolder(const char* xdgDataHome, const std::filesys
     return home / ".local" / "share";
 }
 
-bool IsFolderWritable(const std::filesystem::path& folder) {
-    const std::filesystem::path probe = folder / (".vesrin-probe." + std::to_string(::getpid()));
-    const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0) return false;
-    ::close(fd);
-    ::unlink(probe.c_str());
-    return true;
-}
-
 std::filesystem::path InstallContentFolder(const std::filesystem::path& executableFolder) {
-    return (executableFolder / ".." / "share" / "vesrin" / "").lexically_normal();
+    return (executableFolder / VESRIN_DATA_FROM_BIN / "").lexically_normal();
 }
 
 FirstStartStatus PrepareProgramFolder(const ProgramFolders& folders,

@@ -85,7 +85,7 @@ inline constexpr std::uint16_t kSettingsAddressKey = 24379;
 
 // The built-in service addresses (plain form). They name the game web service of this
 // deployment; the remote configuration may replace them at start-up.
-inline constexpr std::string_view kDefaultTopTenAddress = "http://127.0.0.1:8042/wtgames";
+inline constexpr std::string_view kDefaultTopTenAddress = "http://127.0.0.1:8042/worldtop";
 inline constexpr std::string_view kDefaultStatsAddress = "http://127.0.0.1:8042/stat";
 
 // Sets both forms of an address from its plain text.

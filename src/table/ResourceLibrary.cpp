@@ -27,12 +27,12 @@ const QString ProgramRoot = QStringLiteral("/vesrin");
 } // namespace
 
 LibraryPlaces LibraryPlaces::Beside(const QString& programFolder) {
-    return {programFolder, QDir::cleanPath(programFolder + "/..")};
+    return {programFolder, QDir::cleanPath(programFolder + "/.."), QString()};
 }
 
 QString LibraryPlaces::Find(const QString& libraryName) const {
     if (libraryName.isEmpty()) return {};
-    for (const QString& folder : {ProgramFolder, ParentFolder}) {
+    for (const QString& folder : {ProgramFolder, ParentFolder, InstallFolder}) {
         if (folder.isEmpty()) continue;
         const QFileInfo file(QDir(folder), libraryName);
         if (file.isFile()) return file.absoluteFilePath();

@@ -11,10 +11,12 @@ class QMovie;
 namespace vesrin {
 
 // Where resource libraries are looked for: first beside the program, then in the
-// program's parent folder (where sibling games of the family share them).
+// program's parent folder (where sibling games of the family share them), then, for an
+// installed copy, in the installation's data folder (the libraries that come with it).
 struct LibraryPlaces {
     QString ProgramFolder;
     QString ParentFolder;
+    QString InstallFolder;
 
     static LibraryPlaces Beside(const QString& programFolder);
     // Full path of the library file in the first place that has it; empty when neither does.

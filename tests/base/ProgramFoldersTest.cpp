@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <vector>
 
 namespace vesrin {
 namespace {
@@ -29,14 +30,45 @@ TEST(ProgramFolders, DataHomeFollowsXdg) {
     EXPECT_EQ(DataHomeFolder(nullptr, "/home/ann"), "/home/ann/.local/share");
     EXPECT_EQ(DataHomeFolder("/data", "/home/ann"), "/data");
     EXPECT_EQ(DataHomeFolder("relative", "/home/ann"), "/home/ann/.local/share");
-    EXPECT_EQ(InstallContentFolder("/usr/bin"), "/usr/share/vesrin/");
+    EXPECT_EQ(InstallContentFolder("/usr/games"), "/usr/share/vesrin/");
 }
 
-TEST(ProgramFolders, WritableProbe) {
-    test::TempFolder folder;
-    EXPECT_TRUE(IsFolderWritable(folder.Path()));
-    EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
-    EXPECT_FALSE(IsFolderWritable(folder / "missing"));
+// The executable's folder is a program folder by what it holds, never by whether it
+// can be written: a temporary folder is writable, and root writes into /usr/bin.
+TEST(ProgramFolders, PortableByWhatTheFolderHolds) {
+    struct Case {
+        const char* Name;
+        std::vector<const char*> Files;
+        std::vector<const char*> Folders;
+        bool ReadOnly;
+        bool Portable;
+    };
+    const Case cases[] = {
+        {"writable but empty, as /usr/bin is for root", {}, {}, false, false},
+        {"only other programs", {"vesrin", "vesrin-selfplay"}, {}, false, false},
+        {"the local records file", {"vesrin", "Vesrin.clb"}, {}, false, true},
+        {"only the network records file", {"Vesrin.net"}, {}, false, true},
+        {"the portable marker, a records file lost", {"Vesrin.portable"}, {}, false, true},
+        {"a read-only portable copy", {"Vesrin.clb", "Vesrin.net"}, {}, true, true},
+        {"a folder, not a file, under a records name", {}, {"Vesrin.clb", "Vesrin.portable"}, false, false},
+        {"other spelling of the names", {"vesrin.clb", "VESRIN.NET"}, {}, false, false},
+    };
+    const std::array<std::string_view, 2> records = {"Vesrin.clb", "Vesrin.net"};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        test::TempFolder root;
+        const auto bin = root / "bin";
+        std::filesystem::create_directories(bin);
+        for (const char* file : c.Files) test::WriteBytes(bin / file, "x");
+        for (const char* folder : c.Folders) std::filesystem::create_directories(bin / folder);
+        if (c.ReadOnly) test::MakeReadOnly(bin);
+        EXPECT_EQ(IsPortableFolder(bin, records), c.Portable);
+        const auto folders = ResolveProgramFolders(bin, IsPortableFolder(bin, records), root / "home");
+        EXPECT_EQ(folders.Portable, c.Portable);
+        EXPECT_EQ(folders.Program, c.Portable ? bin / "" : root / "home" / "Qor" / "Vesrin" / "");
+    }
+    test::TempFolder root;
+    EXPECT_FALSE(IsPortableFolder(root / "missing", records));
 }
 
 TEST(ProgramFolders, FirstStartCopiesTheInstallationContentOnce) {

@@ -248,6 +248,8 @@ std::vector<std::string> LeadingFields(std::string_view record, std::size_t coun
     return fields;
 }
 
+quint16 ClosedPort() { return FreePort(); }
+
 std::string BackendName(const ::testing::TestParamInfo<Backend>& info) {
     return info.param == Backend::Sqlite ? "Sqlite" : "Postgres";
 }

@@ -30,6 +30,7 @@ public:
     ~ServiceProcess();
 
     bool Started() const { return port_ != 0; }
+    quint16 Port() const { return port_; }
     const std::filesystem::path& DataDir() const { return data_.Path(); }
 
     HttpReply Raw(const std::string& bytes);
@@ -78,6 +79,9 @@ std::vector<std::string> OwnedRecords(const std::string& reply, std::size_t max)
 // Fields 1..count of a record (fewer when the record is shorter).
 std::vector<std::string> LeadingFields(std::string_view record, std::size_t count, char separator = ' ');
 using Words = std::vector<std::string>;
+
+// A loopback port on which nothing listens.
+quint16 ClosedPort();
 
 std::string BackendName(const ::testing::TestParamInfo<Backend>& info);
 

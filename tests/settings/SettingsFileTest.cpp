@@ -38,7 +38,7 @@ const std::string kDefaultFile = "<# General>\r\n"
                                  "<# Name Of Player>\r\n"
                                  "Mr.X\r\n"
                                  "<# World Top Ten>\r\n"
-                                 "N7iUy7c1euCF4G0u0hZZtygueKTTzwTVQi0jZ08\r\n"
+                                 "N7iUy7c1euCF4G0u0hZZtygueKTTzwTOxuV3Xjmq\r\n"
                                  "Incognito\r\n"
                                  "1-001\r\n"
                                  "Moscow\r\n"
@@ -302,7 +302,7 @@ TEST(SettingsFile, WindowSizeColumn) {
 TEST(SettingsFile, AddressesAreKeptInBothForms) {
     const Settings s = ParseSettings(kDefaultFile);
     EXPECT_EQ(s.TopTenAddress, kDefaultTopTenAddress);
-    EXPECT_EQ(s.TopTenAddressStored, "N7iUy7c1euCF4G0u0hZZtygueKTTzwTVQi0jZ08");
+    EXPECT_EQ(s.TopTenAddressStored, "N7iUy7c1euCF4G0u0hZZtygueKTTzwTOxuV3Xjmq");
     EXPECT_EQ(DecipherText(s.StatsAddressStored, kSettingsAddressKey), std::string(kDefaultStatsAddress));
 }
 

@@ -69,6 +69,24 @@ TEST_F(ResourceLibraryTest, LibrariesAreFoundBesideTheProgramThenInTheParentFold
     EXPECT_EQ(picture.size(), QSize(5, 4));
 }
 
+// An installed copy's program folder is in the player's home; the libraries that came
+// with the installation are found in its data folder, after the player's own.
+TEST_F(ResourceLibraryTest, AnInstalledCopyFindsItsLibrariesInTheInstallationLast) {
+    const QString installed = root.filePath("usr/share/vesrin");
+    QDir().mkpath(installed);
+    ASSERT_TRUE(test::BuildLibrary(installed + "/QorCGraph1.dll",
+                                   {{"GFormOptEng", test::PngData(Solid(7, 7, Qt::blue))}}));
+    QImage picture;
+    EXPECT_FALSE(LoadPngFromLibrary("GFormOptEng", "QorCGraph1.dll", picture, places));
+    places.InstallFolder = installed;
+    ASSERT_TRUE(LoadPngFromLibrary("GFormOptEng", "QorCGraph1.dll", picture, places));
+    EXPECT_EQ(picture.size(), QSize(7, 7));
+    ASSERT_TRUE(test::BuildLibrary(root.filePath("parent/QorCGraph1.dll"),
+                                   {{"GFormOptEng", test::PngData(Solid(3, 2, Qt::green))}}));
+    ASSERT_TRUE(LoadPngFromLibrary("GFormOptEng", "QorCGraph1.dll", picture, places));
+    EXPECT_EQ(picture.size(), QSize(3, 2));
+}
+
 TEST_F(ResourceLibraryTest, AFileThatIsNoArchiveDoesNotOpen) {
     QFile junk(programFolder + "/QorBackG03.dll");
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));

@@ -13,5 +13,6 @@ void MakeFlags(ArtOutput& out, const char* flagFolder);
 void MakeCursors(ArtOutput& out);
 void MakeWindowPictures(ArtOutput& out);
 void MakeAnimations(ArtOutput& out);
+void MakeCalendar(ArtOutput& out);
 
 } // namespace vesrin::art

@@ -27,6 +27,7 @@ int main(int argc, char** argv) {
     vesrin::art::MakeCursors(out);
     vesrin::art::MakeWindowPictures(out);
     vesrin::art::MakeAnimations(out);
+    vesrin::art::MakeCalendar(out);
     if (!out.Finish("art.qrc", "art.list")) return 1;
     return 0;
 }

@@ -30,6 +30,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <QWindow>
 
 #include <cstdio>
@@ -95,7 +96,17 @@ private:
         steps_.push_back({"main menu", [this] { return Form().MenuShown(); },
                           [this] {
                               Shot(Form(), "2-menu");
-                              ClickLater(Form().Menu->Button6);
+                              // The calendar's next picture at once (a holiday on a day that has
+                              // one), with its hint as the mouse would show it.
+                              MenuCalendar& calendar = *Form().Menu->Calendar;
+                              calendar.TimerCalTimer();
+                              QToolTip::showText(calendar.ImCalR->mapToGlobal(QPoint(10, 90)), calendar.ImCalR->toolTip(),
+                                                 calendar.ImCalR);
+                              Hold(500, [this] {
+                                  Shot(Form(), "2-menu-calendar");
+                                  QToolTip::hideText();
+                                  ClickLater(Form().Menu->Button6);
+                              });
                           }});
         steps_.push_back({"welcome dialog", [this] { return Modal<TFormPassword>() != nullptr; },
                           [this] {

@@ -10,8 +10,8 @@
 
 #include "app/ProgramContext.h"
 #include "app/TForm1.h"
-#include "players/DecisionListPlayers.h"
 #include "resources/BuiltInResources.h"
+#include "SeatClicks.h"
 
 #include <QApplication>
 #include <QDir>
@@ -57,12 +57,6 @@ private:
         std::fflush(stdout);
     }
 
-    // A click on a slot of the bottom hand, where the window's handler finds it.
-    void ClickSlot(int slot) {
-        const int x = form_.View().HandX(LocalSeat)[std::size_t(slot)] + 2;
-        form_.ImageCards4MouseUp(Qt::LeftButton, QPoint(x, 10));
-    }
-
     void Tick() {
         if (context_.Blocking.Active() || done_) return;
         GameState& s = context_.State;
@@ -72,12 +66,7 @@ private:
             return;
         }
         if (s.Phase == PhaseOf::Passing && s.StartState == 2) {
-            const int picked = (s.PassPick[1] != 0) + (s.PassPick[2] != 0) + (s.PassPick[3] != 0);
-            if (picked == 0) picks_ = players_.ChoosePass(s, LocalSeat);
-            if (picked < 3) {
-                ClickSlot(picks_[std::size_t(picked + 1)]);
-                return;
-            }
+            if (clicks_.PickPassCard(s)) return;
             if (!passShot_) Shot("pass");
             passShot_ = true;
             form_.Button7Click();
@@ -88,7 +77,7 @@ private:
                 Shot("hand");
                 handShot_ = true;
             }
-            ClickSlot(players_.ChooseCard(s, LocalSeat, s.TrickPos, quiet_));
+            clicks_.PlayCard(s);
             return;
         }
         if (s.Phase == PhaseOf::HandAccounted && s.Button7.Enabled && !handEndShot_) {
@@ -110,9 +99,7 @@ private:
     QString folder_;
     int size_;
     QTimer tick_;
-    DecisionListPlayers players_;
-    EngineObserver quiet_;
-    OneBased<int, 3> picks_{};
+    SeatClicks clicks_{form_};
     bool passShot_ = false;
     bool handShot_ = false;
     bool handEndShot_ = false;

@@ -1,0 +1,1 @@
+vesrin_fuzz_target(HolidayRow SOURCES HolidayRowFuzz.cpp LIBS vesrin_calendar vesrin_words)

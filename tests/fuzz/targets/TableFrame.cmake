@@ -1,0 +1,1 @@
+vesrin_fuzz_target(TableFrame SOURCES TableFrameFuzz.cpp LIBS vesrin_net_codec)

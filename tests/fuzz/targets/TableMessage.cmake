@@ -1,0 +1,1 @@
+vesrin_fuzz_target(TableMessage SOURCES TableMessageFuzz.cpp LIBS vesrin_net_codec)

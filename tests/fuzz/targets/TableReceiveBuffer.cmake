@@ -1,0 +1,1 @@
+vesrin_fuzz_target(TableReceiveBuffer SOURCES TableReceiveBufferFuzz.cpp LIBS vesrin_net_codec)

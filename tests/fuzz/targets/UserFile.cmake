@@ -1,0 +1,1 @@
+vesrin_fuzz_target(UserFile SOURCES UserFileFuzz.cpp LIBS vesrin_online_codec vesrin_base)
