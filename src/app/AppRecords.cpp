@@ -18,20 +18,11 @@ std::string TrimmedName(std::string_view name) {
     return end == std::string_view::npos ? std::string() : std::string(name.substr(0, end + 1));
 }
 
-std::filesystem::path RecordsFileInUse(const ProgramContext& context) {
-    return RecordsFilePath(context.Files.Program, context.Options.NetMode);
+// The roster file of the running game follows the game's kind, not the network switch,
+// which the options dialog may turn during the game.
+std::filesystem::path RosterFileOfGame(const ProgramContext& context) {
+    return RecordsFilePath(context.Files.Program, context.State.NetMode);
 }
-
-// The record keeping's window steps with the sounds of a game that does not end a cycle
-// left out: the engine played them the moment the result came up on the table.
-class CloseGameSteps : public WindowRecordsSteps {
-public:
-    using WindowRecordsSteps::WindowRecordsSteps;
-    void PlaySound(std::string_view soundName) override {
-        if (soundName == kSoundGoodGame || soundName == kSoundBadGame) return;
-        WindowRecordsSteps::PlaySound(soundName);
-    }
-};
 
 } // namespace
 
@@ -98,7 +89,9 @@ FinishedGame FinishedGameOf(const ProgramContext& context, const HistoryStamp& s
 
 GameRecordsResult CloseGameRecords(ProgramContext& context, QWidget& window) {
     RecordsWindowContext windows = RecordsWindows(context, &window);
-    CloseGameSteps steps(&window, windows);
+    // The won or lost sound of a game that does not end a cycle plays here once more, as
+    // the player confirms the game's end; the engine played it at the summing up.
+    WindowRecordsSteps steps(&window, windows);
     return FinishGameRecords(FinishedGameOf(context, HistoryStampAt(QDateTime::currentDateTime())), steps);
 }
 
@@ -107,7 +100,7 @@ void InstallRecordsHooks(ProgramContext& context, QWidget& window) {
     hooks.LoadProfile = [&context](int) { return LoggedInFigures(context); };
     hooks.GameFinished = [&context, &window](const GameState&) { CloseGameRecords(context, window); };
     hooks.GameAbandoned = [&context, &window](const GameState& s) {
-        const auto file = RecordsFileInUse(context);
+        const auto file = RosterFileOfGame(context);
         const RecordsWriteStatus status = RemoveRosterLine(file, s.ProfileSlot);
         if (status == RecordsWriteStatus::Ok) return;
         const Settings& o = context.Options;
@@ -138,7 +131,7 @@ void ShowRunningGameCounts(ProgramContext& context, QWidget& window) {
 bool ChangePlayerName(ProgramContext& context, QWidget& window) {
     LoggedInPlayer& player = context.Player;
     RecordsWindowContext windows = RecordsWindows(context, &window);
-    const std::optional<RosterRename> renamed = ChangeName(&window, windows, player.Slot, player.StartLine);
+    const std::optional<RosterRename> renamed = ChangeName(&window, windows, player.Slot, player.StartLine, RosterFileOfGame(context));
     if (!renamed) return false;
     if (renamed->Status != RecordsWriteStatus::Ok || renamed->Line.size() < kRosterLineLength) return true;
     player.Slot = renamed->Slot;

@@ -2,6 +2,7 @@
 
 #include "app/CaptionColours.h"
 #include "app/MenuTexts.h"
+#include "app/TForm1.h"
 #include "base/FileBytes.h"
 #include "records/RecordsFile.h"
 #include "records/WindowWords.h"
@@ -13,6 +14,9 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QTime>
+
+#include <cstring>
+#include <tuple>
 
 namespace vesrin {
 
@@ -130,6 +134,10 @@ MainMenu::MainMenu(QWidget* window, ProgramContext& context, HintBalloons& ballo
 
     LoadGifFromLibrary(QStringLiteral("GifMenu1"), QString(), gifLeft_, LibraryPlaces{});
     LoadGifFromLibrary(QStringLiteral("GifMenu2"), QString(), gifRight_, LibraryPlaces{});
+    // The frames are decoded once: every later round of the animations shows them
+    // from memory.
+    gifLeft_.setCacheMode(QMovie::CacheAll);
+    gifRight_.setCacheMode(QMovie::CacheAll);
     connect(&gifLeft_, &QMovie::frameChanged, this,
             [this] { PaintAnimation(*RxGIFAn1, gifLeft_, QStringLiteral("PngMenu1")); });
     connect(&gifRight_, &QMovie::frameChanged, this,
@@ -204,6 +212,7 @@ void MainMenu::LayoutMainMenu() {
     PaintCaptions();
     PaintSideDecoration(*ImageSvLeft, QStringLiteral("GSvLeft"));
     PaintSideDecoration(*ImageSvRight, QStringLiteral("GSvRight"));
+    for (QImage& shown : shownAnimation_) shown = QImage();
     PaintAnimation(*RxGIFAn1, gifLeft_, QStringLiteral("PngMenu1"));
     PaintAnimation(*RxGIFAn2, gifRight_, QStringLiteral("PngMenu2"));
     ApplyGifAnimation();
@@ -387,44 +396,126 @@ void MainMenu::ApplyFonts(const QFont& buttonFont) {
 }
 
 void MainMenu::PaintSideDecoration(MenuPicture& picture, const QString& name) {
-    QImage composed = Resource(name).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const std::size_t side = &picture == ImageSvRight ? 1 : 0;
+    // The decoration is laid on what the window shows under it, so that the flames'
+    // repaints need nothing painted beneath them.
+    const QImage& decoration = Resource(name);
+    sideBase_[side] = QImage();
+    if (!decoration.isNull()) {
+        QImage ground(decoration.size(), QImage::Format_RGB32);
+        const QPoint at = picture.mapTo(window(), QPoint(0, 0));
+        QPainter p(&ground);
+        p.translate(-at);
+        PaintWindowGround(p, QRect(at, decoration.size()), context_.Options,
+                          context_.Stores.TableBackground);
+        p.resetTransform();
+        p.drawImage(0, 0, decoration);
+        p.end();
+        sideBase_[side] = std::move(ground);
+    }
+    picture.SetOpaque(!sideBase_[side].isNull() && sideBase_[side].size() == picture.size());
+    shownFlames_[side].fill(-1);
+    const QImage& base = sideBase_[side];
     const QImage& strip = Resource(QStringLiteral("GSvFlames"));
-    if (!composed.isNull() && !strip.isNull()) {
-        QPainter p(&composed);
-        for (std::size_t spot = 0; spot < kFlameSpots.size(); ++spot) {
-            // Each of the six flames of the menu is at another phase of the cycle.
-            const int offset = &picture == ImageSvRight ? 3 : 0;
-            const int frame = (flamePhase_ + int(spot) + offset) % kFlameCount;
-            p.drawImage(kFlameSpots[spot], strip, QRect(frame * kFlameWidth, 0, kFlameWidth, kFlameHeight));
+    for (std::size_t spot = 0; spot < kFlameSpots.size(); ++spot) {
+        const QRect place = QRect(kFlameSpots[spot], QSize(kFlameWidth, kFlameHeight)).intersected(base.rect());
+        for (int frame = 0; frame < kFlameCount; ++frame) {
+            QImage& tile = flameTiles_[side][spot][std::size_t(frame)];
+            tile = QImage();
+            if (base.isNull() || strip.isNull() || place.isEmpty()) continue;
+            tile = base.copy(place);
+            QPainter p(&tile);
+            p.drawImage(kFlameSpots[spot] - place.topLeft(), strip,
+                        QRect(frame * kFlameWidth, 0, kFlameWidth, kFlameHeight));
         }
     }
-    picture.SetPicture(composed);
+    picture.SetPicture(base.copy());
+    DrawFlames(picture);
 }
 
+QRect MainMenu::DrawFlames(MenuPicture& picture) {
+    const std::size_t side = &picture == ImageSvRight ? 1 : 0;
+    QImage& canvas = picture.Canvas();
+    if (canvas.size() != sideBase_[side].size() || canvas.depth() != 32) return {};
+    // The spots lie close together: one box around those that changed repaints them in
+    // one copy.
+    QRect changed;
+    for (std::size_t spot = 0; spot < kFlameSpots.size(); ++spot) {
+        // Each of the six flames of the menu is at another phase of the cycle.
+        const int offset = side == 1 ? 3 : 0;
+        const int frame = (flamePhase_ + int(spot) + offset) % kFlameCount;
+        const QImage& tile = flameTiles_[side][spot][std::size_t(frame)];
+        if (shownFlames_[side][spot] == frame || tile.isNull()) continue;
+        shownFlames_[side][spot] = frame;
+        const QRect place(kFlameSpots[spot], tile.size());
+        const std::size_t rowBytes = std::size_t(tile.width()) * 4;
+        uchar* target = canvas.bits() + place.top() * canvas.bytesPerLine() + place.left() * 4;
+        for (int y = 0; y < tile.height(); ++y, target += canvas.bytesPerLine())
+            std::memcpy(target, tile.constScanLine(y), rowBytes);
+        changed = changed.united(place);
+    }
+    return changed;
+}
+
+void MainMenu::MoveFlames(MenuPicture& picture) { picture.ShowChange(DrawFlames(picture)); }
+
 void MainMenu::PaintAnimation(MenuPicture& picture, QMovie& movie, const QString& underlay) {
-    QImage composed(picture.size().isEmpty() ? QSize(160, 200) : picture.size(), QImage::Format_ARGB32_Premultiplied);
-    composed.fill(Qt::transparent);
-    QPainter p(&composed);
+    const QImage frame = movie.currentImage();
+    QImage& shown = shownAnimation_[&picture == RxGIFAn2 ? 1 : 0];
+    const QSize size = picture.size().isEmpty() ? QSize(160, 200) : picture.size();
+    const bool whole = shown.isNull() || picture.Picture().size() != size;
+    const QRect changed = whole ? QRect(QPoint(0, 0), size) : ChangedPart(shown, frame);
+    shown = frame;
+    if (changed.isEmpty()) return;
+    if (whole) {
+        // The animation is laid on what the window shows under it and paints opaque.
+        picture.SetPicture(QImage(size, QImage::Format_RGB32), QRegion());
+        picture.SetOpaque(picture.size() == size);
+    }
+    // Only the part where the frame differs from the last one is drawn again.
+    QPainter p(&picture.Canvas());
+    p.setClipRect(changed);
+    const QPoint at = picture.mapTo(window(), QPoint(0, 0));
+    p.translate(-at);
+    PaintWindowGround(p, changed.translated(at), context_.Options, context_.Stores.TableBackground);
+    p.resetTransform();
     // The two side pictures stand under the animations only where a background
     // picture is drawn.
     const Settings& o = context_.Options;
-    if (o.BackgroundNo != 0 || o.MenuDesign == 2) p.drawImage(0, 0, Resource(underlay));
-    const QImage frame = movie.currentImage();
-    if (!frame.isNull()) p.drawImage(0, 0, frame);
+    if (o.BackgroundNo != 0 || o.MenuDesign == 2) p.drawImage(changed.topLeft(), Resource(underlay), changed);
+    if (!frame.isNull()) p.drawImage(changed.topLeft(), frame, changed);
     p.end();
-    picture.SetPicture(composed);
+    picture.ShowChange(changed);
 }
 
 void MainMenu::ApplyGifAnimation() {
-    const bool run = context_.Options.GifAnimation && isVisible();
-    for (auto [movie, still] : {std::pair<QMovie*, int>{&gifLeft_, 0}, std::pair<QMovie*, int>{&gifRight_, 6}}) {
+    // Nothing moves while the window is minimised.
+    const bool run = context_.Options.GifAnimation && isVisible() && !window()->isMinimized();
+    if (run && animating_) return;
+    animating_ = run;
+    if (run) animationClock_.start();
+    for (auto [movie, still, due] : {std::tuple<QMovie*, int, qint64*>{&gifLeft_, 0, &animationDue_[0]},
+                                     std::tuple<QMovie*, int, qint64*>{&gifRight_, 6, &animationDue_[1]}}) {
         if (!movie->isValid()) continue;
-        if (run) {
-            if (movie->state() != QMovie::Running) movie->start();
-        } else {
-            movie->stop();
+        // The animations move on with the menu's ticks (AdvanceAnimations), so that a
+        // new frame is painted together with the flames, not in a repaint of its own.
+        movie->stop();
+        if (run)
+            *due = movie->nextFrameDelay();
+        else
             movie->jumpToFrame(still);
-        }
+    }
+}
+
+void MainMenu::AdvanceAnimations() {
+    if (!animating_) return;
+    const qint64 now = animationClock_.elapsed();
+    for (auto [movie, due] : {std::pair<QMovie*, qint64*>{&gifLeft_, &animationDue_[0]},
+                              std::pair<QMovie*, qint64*>{&gifRight_, &animationDue_[1]}}) {
+        if (!movie->isValid() || now < *due) continue;
+        if (!movie->jumpToNextFrame()) movie->jumpToFrame(0);
+        // Each frame keeps its own delay; a late tick does not make the next one early.
+        *due = std::max(*due + std::max(movie->nextFrameDelay(), 20), now);
     }
 }
 
@@ -442,9 +533,11 @@ void MainMenu::hideEvent(QHideEvent* event) {
 }
 
 void MainMenu::TickMainMenu() {
+    ++ticks_;
     flamePhase_ = (flamePhase_ + 1) % kFlameCount;
-    PaintSideDecoration(*ImageSvLeft, QStringLiteral("GSvLeft"));
-    PaintSideDecoration(*ImageSvRight, QStringLiteral("GSvRight"));
+    MoveFlames(*ImageSvLeft);
+    MoveFlames(*ImageSvRight);
+    AdvanceAnimations();
     if (!ShowsMenuPanels(context_.Scale)) return;
     DrawClock();
     const QTime now = QTime::currentTime();

@@ -8,6 +8,7 @@
 #include "table/QorCardsButton.h"
 
 #include <QFont>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QMovie>
 #include <QWidget>
@@ -96,6 +97,9 @@ public:
     void ApplyFonts(const QFont& buttonFont);
     // Runs or freezes the two animations after the "Gif-animation" option.
     void ApplyGifAnimation();
+    // The animations show their next frames once their frames' delays have passed
+    // (from the menu tick).
+    void AdvanceAnimations();
     // TickMainMenu: one tick of the 20 ms timer while the menu shows.
     void TickMainMenu();
     void DrawClock();
@@ -108,6 +112,8 @@ public:
 
     // The flame phase of the side decorations (advances one per tick).
     int FlamePhase() const { return flamePhase_; }
+    // The ticks the menu has had since the program started.
+    int TickCount() const { return ticks_; }
     const MainMenuPlaces& Places() const { return places_; }
     // The statistic a panel variant 1..7 shows, as its hint names it.
     static QString StatsHint(const Settings& options, int variant);
@@ -120,6 +126,10 @@ private:
     const QImage& Resource(const QString& name);
     QImage Sized(const QString& name, QSize size);
     void PaintSideDecoration(MenuPicture& picture, const QString& name);
+    // The flames of a side decoration move on: only the spots whose frame changed are
+    // drawn again, over the decoration as it is without flames.
+    void MoveFlames(MenuPicture& picture);
+    QRect DrawFlames(MenuPicture& picture);
     void PaintAnimation(MenuPicture& picture, QMovie& movie, const QString& underlay);
     void PlaceIcons();
     void ShowIconBalloon(MenuPicture& icon);
@@ -133,6 +143,20 @@ private:
     QMovie gifRight_;
     QFont measureFont_;
     int flamePhase_ = 0;
+    // Per side decoration (left, right): the picture without flames and the strip frame
+    // each flame spot shows (-1: none yet).
+    std::array<QImage, 2> sideBase_;
+    std::array<std::array<int, 3>, 2> shownFlames_{};
+    // Each flame spot of each side as it looks with each frame of the strip, composed
+    // with the decoration when it is laid out: a tick only copies them.
+    std::array<std::array<std::array<QImage, 6>, 3>, 2> flameTiles_;
+    // The animation frames last drawn (left, right): a frame like the last one paints
+    // nothing, another one only where it differs.
+    std::array<QImage, 2> shownAnimation_;
+    bool animating_ = false;
+    QElapsedTimer animationClock_;
+    std::array<qint64, 2> animationDue_{};
+    int ticks_ = 0;
     int clockKey_ = -1;
     int statsMinute_ = -1;
 };

@@ -56,6 +56,7 @@ void TForm1::ConnectMenus() {
     PopupMenu1->addAction(GenCount);
     PopupMenu1->addAction(ChangeName);
     PopupMenu1->addSeparator();
+    MOptions = PopupMenu1->addAction(QString());
     MSpeed = PopupMenu1->addAction(QString());
     MRadio = PopupMenu1->addAction(QString());
     MChat = PopupMenu1->addAction(QString());
@@ -65,6 +66,7 @@ void TForm1::ConnectMenus() {
     connect(GenCount, &QAction::triggered, this, &TForm1::GenCountClick);
     connect(ChangeName, &QAction::triggered, this, &TForm1::ChangeNameClick);
     connect(MSpeed, &QAction::triggered, this, &TForm1::MSpeedClick);
+    connect(MOptions, &QAction::triggered, this, &TForm1::MOptionsClick);
     connect(MRadio, &QAction::triggered, this, &TForm1::MRadioClick);
     connect(MChat, &QAction::triggered, this, &TForm1::MChatClick);
     connect(Help, &QAction::triggered, this, &TForm1::HelpClick);
@@ -87,6 +89,8 @@ void TForm1::ShowStartPicture() {
     Image1->show();
     Image1->raise();
     Image1->setFocus();
+    // The player sees the picture now, not when the rest of the start-up is done.
+    if (isVisible()) Image1->repaint();
 }
 
 void TForm1::LeaveStartPicture() {
@@ -115,6 +119,7 @@ void TForm1::RetranslateMainWindow() {
     Quit->setText(WordText(Word::MenuExitToMenu, language));
     ChangeName->setText(WordText(Word::MenuChangeName, language));
     MSpeed->setText(WordText(Word::OptSpeed, language));
+    MOptions->setText(WordText(Word::MainOptions, language));
     Help->setText(WordText(Word::MenuHelp, language));
     About->setText(WordText(Word::MenuAbout, language));
     MRadio->setText(WordText(Word::MiscRadio, language));
@@ -160,6 +165,12 @@ void TForm1::Button9Click() {
 
 void TForm1::Button10Click() {
     if (!MenuShown()) return;
+    MOptionsClick();
+}
+
+// The options dialog, from the main menu's button and from the pop-up menu at the table.
+void TForm1::MOptionsClick() {
+    if (context_.Blocking.Active()) return;
     PlayEffect("WOpenFo");
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const QSize available = screen ? screen->availableGeometry().size() : QSize(DesignWidth, DesignHeight);

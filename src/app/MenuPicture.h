@@ -18,7 +18,16 @@ public:
 
     // The picture, drawn at (0, 0) at its own size.
     void SetPicture(QImage picture);
+    // The same picture changed only within the given part: only that part is painted
+    // again. An empty part repaints nothing.
+    void SetPicture(QImage picture, const QRegion& changed);
     const QImage& Picture() const { return picture_; }
+    // The picture to change in place; ShowChange then paints the changed part again.
+    QImage& Canvas() { return picture_; }
+    void ShowChange(const QRegion& changed);
+    // An opaque picture covers its whole place: what lies under it is not painted
+    // first. Pictures with transparent parts stay see-through.
+    void SetOpaque(bool opaque) { setAttribute(Qt::WA_OpaquePaintEvent, opaque); }
 
     std::function<void()> Click;
     std::function<void()> MouseEnter;
@@ -33,5 +42,9 @@ protected:
 private:
     QImage picture_;
 };
+
+// The smallest rectangle that holds every pixel in which two pictures differ: empty when
+// they are the same, the whole of the larger one when their sizes differ.
+QRect ChangedPart(const QImage& before, const QImage& after);
 
 } // namespace vesrin

@@ -2,6 +2,7 @@
 
 #include "app/AppRecords.h"
 #include "app/StartCheck.h"
+#include "app/StartTrace.h"
 #include "app/StartUp.h"
 #include "records/RecordsFile.h"
 #include "resources/BuiltInResources.h"
@@ -55,12 +56,15 @@ Program MakeProgram(const std::filesystem::path& programFolder, std::unique_ptr<
 }
 
 int ProgramMain(int argc, char** argv) {
+    NoteStartMoment("main");
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vesrin"));
+    NoteStartMoment("application");
     // The desktop entry and the icon that the installation puts into the icon theme.
     QGuiApplication::setDesktopFileName(QStringLiteral("vesrin"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("vesrin")));
     RegisterBuiltInResources();
+    NoteStartMoment("resources");
 
     const std::filesystem::path executable = QCoreApplication::applicationDirPath().toStdString();
     const ProgramFolders folders = FoldersOfThisProgram(executable);
@@ -75,6 +79,7 @@ int ProgramMain(int argc, char** argv) {
     std::unique_ptr<StartCheck> check;
     if (StartCheck::Requested(QCoreApplication::arguments()))
         check = std::make_unique<StartCheck>(*program.Window, *program.Context);
+    NoteStartMoment("window");
     program.Window->show();
     const int code = application.exec();
     const int programCode = code != 0 ? code : program.Context->ExitCode;

@@ -1,5 +1,6 @@
 #include "app/StartPicture.h"
 
+#include "app/StartTrace.h"
 #include "table/ResourceLibrary.h"
 #include "table/TableFonts.h"
 
@@ -63,7 +64,7 @@ void StartPicture::Compose(const QString& title, const QString& versionDate, con
     DrawTextAt(p, dateFont, QColor(200, 200, 200), CentredLeft(dateFont, versionDate, 230, 530), 232, versionDate);
     const QFont versionFont = FontWithHeight(decorFont, 20, true);
     const QString version = QString::fromLatin1(Version);
-    DrawTextAt(p, versionFont, QColor(255, 215, 0), CentredLeft(versionFont, version, 230, 530), 315 - 10, version);
+    DrawTextAt(p, versionFont, QColor(255, 215, 0), CentredLeft(versionFont, version, 230, 530), 315, version);
     p.end();
     ticks_ = 0;
     update();
@@ -112,6 +113,10 @@ void StartPicture::paintEvent(QPaintEvent* event) {
     if (event->rect().intersects(TitleArea)) {
         p.setClipRect(TitleArea);
         DrawTitle(p);
+    }
+    if (!painted_) {
+        painted_ = true;
+        NoteStartMoment("start picture painted");
     }
 }
 

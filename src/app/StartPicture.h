@@ -45,6 +45,7 @@ private:
     QString title_;
     QFont titleFont_;
     int ticks_ = 0;
+    bool painted_ = false;
 };
 
 } // namespace vesrin

@@ -1,6 +1,7 @@
 #include "app/StartUp.h"
 
 #include "app/AppOptionsHost.h"
+#include "app/StartTrace.h"
 #include "app/TForm1.h"
 #include "base/FileBytes.h"
 #include "records/RecordsFile.h"
@@ -76,23 +77,28 @@ bool CheckRecordsFiles(TForm1& window, ProgramContext& context) {
 } // namespace
 
 void StartUp(TForm1& window, ProgramContext& context) {
+    NoteStartMoment("start-up");
     context.Options = ReadSettings(context.Files.SettingsFile);
     SettleLanguage(context);
     TakeFontSettings(context);
 
+    NoteStartMoment("settings");
     window.ShowStartPicture();
+    NoteStartMoment("start picture composed");
 
     if (!CheckRecordsFiles(window, context)) {
         window.EndProgram(1);
         return;
     }
 
+    NoteStartMoment("records checked");
     TakePictureChoice(context);
     PictureLoader loader(context.Stores, context.Cards, context.Choice, context.Places, LibraryNotice(context, window));
     loader.LoadBackground(context.Options.MenuDesign == 2);
     KeepPictureFallbacks(context);
     window.update();
 
+    NoteStartMoment("background");
     InitRadio();
     window.ApplyButtonLook();
     SetHintLook();
@@ -106,6 +112,7 @@ void StartUp(TForm1& window, ProgramContext& context) {
     SignInAtStart();
     LoadPlaylist();
     PrepareBackgroundMusic();
+    NoteStartMoment("start-up done");
 }
 
 } // namespace vesrin

@@ -4,6 +4,7 @@
 #include "app/ClickEffect.h"
 #include "app/MainMenu.h"
 #include "app/StartPicture.h"
+#include "app/StartTrace.h"
 #include "table/Attention.h"
 #include "table/WordText.h"
 
@@ -27,7 +28,8 @@ QCursor OwnCursor(const QString& name, QPoint hotSpot, Qt::CursorShape fallback)
     return QCursor(QPixmap::fromImage(strip.copy(0, 0, strip.height(), strip.height())), hotSpot.x(), hotSpot.y());
 }
 
-// The window's own colour where no background picture covers it.
+} // namespace
+
 QColor WindowColour(const Settings& options) {
     if (options.MenuDesign == 2) return QColor(120, 0, 200);
     if (options.BackgroundNo == 0) return QColor(0, 128, 0);
@@ -36,7 +38,15 @@ QColor WindowColour(const Settings& options) {
     return tints[std::clamp(options.BackgroundTint, 0, 6)];
 }
 
-} // namespace
+void PaintWindowGround(QPainter& p, const QRegion& region, const Settings& options, const QImage& background) {
+    const QColor colour = WindowColour(options);
+    const bool drawn = options.BackgroundNo != 0 || options.MenuDesign == 2;
+    // Only the parts asked for: the menu's small moving pictures lie far apart.
+    for (const QRect& r : region) {
+        if (!drawn || !background.rect().contains(r)) p.fillRect(r, colour);
+        if (drawn) p.drawImage(r.topLeft(), background, r);
+    }
+}
 
 TForm1::TForm1(ProgramContext& context, QWidget* parent)
     : QWidget(parent), context_(context), layer_(new FlightLayer(this)), flight_(*layer_, context.Blocking) {
@@ -107,10 +117,11 @@ TForm1::TForm1(ProgramContext& context, QWidget* parent)
 TForm1::~TForm1() {
     // The link goes before the engine it feeds.
     link_.reset();
-    // The menu closes its balloons through this window's balloon list when it is hidden, and the
-    // base destructor hides every child only after the members are gone: take the menu down
-    // while the list still exists.
-    delete Menu;
+    // The child widgets refer to members of this window (the menu closes the balloon
+    // list when it is hidden), and QWidget would only take them down after those
+    // members are gone: they go first, while everything they use is still there.
+    balloons_.CloseAll();
+    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
     Menu = nullptr;
 }
 
@@ -118,7 +129,7 @@ void TForm1::ApplyCursors() {
     const bool own = context_.Options.OwnCursor;
     arrowCursor_ = own ? OwnCursor(QStringLiteral("CurArrow"), QPoint(1, 1), Qt::ArrowCursor) : QCursor(Qt::ArrowCursor);
     handCursor_ =
-        own ? OwnCursor(QStringLiteral("CurHand"), QPoint(9, 1), Qt::PointingHandCursor) : QCursor(Qt::PointingHandCursor);
+        own ? OwnCursor(QStringLiteral("CurHand"), QPoint(11, 2), Qt::PointingHandCursor) : QCursor(Qt::PointingHandCursor);
     setCursor(arrowCursor_);
     // Everything that reacts to a click shows the hand.
     for (TQorCardsButton* button : findChildren<TQorCardsButton*>()) button->setCursor(handCursor_);
@@ -344,10 +355,17 @@ void TForm1::ShowStepButtons() {
     }
 }
 
+bool TForm1::RestsOutOfSight() const {
+    const Screen screen = context_.State.CurrentScreen;
+    return (screen == Screen::Intro || screen == Screen::Menu) && (!isVisible() || isMinimized());
+}
+
 void TForm1::SetHeartbeat() {
     const HeartbeatTimer& wanted = context_.State.Timer1;
     if (Timer1.interval() != wanted.IntervalMs) Timer1.setInterval(wanted.IntervalMs);
-    if (!wanted.Running)
+    // The game keeps its pace behind a minimised window; the start picture and the menu
+    // take theirs up again when the window shows.
+    if (!wanted.Running || RestsOutOfSight())
         Timer1.stop();
     else if (!Timer1.isActive())
         Timer1.start();
@@ -457,8 +475,22 @@ void TForm1::contextMenuEvent(QContextMenuEvent* event) {
     PopupMenu1->exec(event->globalPos());
 }
 
+void TForm1::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    // Hiding only ever stops the heartbeat (a closed window stays stopped).
+    if (RestsOutOfSight()) Timer1.stop();
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) return;
+    SetHeartbeat();
+    Menu->ApplyGifAnimation();
+}
+
 void TForm1::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    SetHeartbeat();
     if (context_.Options.WindowSize != 2) return;
     // The window manager tells the frame's size only once the window is up: the full
     // screen table is fitted again to the client area that is really left.
@@ -474,13 +506,11 @@ void TForm1::paintEvent(QPaintEvent* event) {
     // The first paint runs the start-up, right after this paint is over.
     if (startUpPending_ && context_.Hooks.StartUp) {
         startUpPending_ = false;
+        NoteStartMoment("first paint");
         QTimer::singleShot(0, this, [this] { context_.Hooks.StartUp(); });
     }
     QPainter p(this);
-    const QRect r = event->rect();
-    p.fillRect(r, WindowColour(context_.Options));
-    if (context_.Options.BackgroundNo != 0 || context_.Options.MenuDesign == 2)
-        p.drawImage(r, context_.Stores.TableBackground, r);
+    PaintWindowGround(p, event->region(), context_.Options, context_.Stores.TableBackground);
 }
 
 } // namespace vesrin

@@ -23,11 +23,19 @@
 #include <memory>
 #include <optional>
 
+class QPainter;
+
 namespace vesrin {
 
 class AppOptionsHost;
 class PasswordNetworkHook;
 class MainMenu;
+
+// The window's own colour where no background picture covers it.
+QColor WindowColour(const Settings& options);
+// What the window shows where no element covers it, in the given part of the window:
+// the table background, or its own colour.
+void PaintWindowGround(QPainter& p, const QRegion& region, const Settings& options, const QImage& background);
 class StartPicture;
 
 // The main window: one fixed-layout surface of the scaled 760 x 500 design that shows
@@ -122,6 +130,9 @@ public:
     // The engine's window moments.
     void ShowStepButtons();
     void SetHeartbeat();
+    // True while the start picture or the main menu is out of sight (the window hidden
+    // or minimised): their ticks have nothing to show, so the heartbeat rests.
+    bool RestsOutOfSight() const;
     void RefreshCursor();
     void ShowClickEffect();
 
@@ -139,6 +150,7 @@ public:
     StartPicture* Image1 = nullptr;
     MainMenu* Menu = nullptr;
     QAction* MSpeed = nullptr;
+    QAction* MOptions = nullptr;
     QAction* Help = nullptr;
     QAction* About = nullptr;
     QAction* MRadio = nullptr;
@@ -163,6 +175,7 @@ public:
     void GenCountClick();
     void ChangeNameClick();
     void MSpeedClick();
+    void MOptionsClick();
     void HelpClick();
     void AboutClick();
     void MRadioClick();
@@ -189,6 +202,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void ConnectMenus();

@@ -133,7 +133,15 @@ PanelBalloon TableView::PanelHint() const {
     return ScorePanelBalloon(kind, s.GameNo, s.GameNo, language);
 }
 
-void TableView::HandOnShow() { window_.ImageKon->setToolTip(QString::number(context_.State.GameNo)); }
+void TableView::HandOnShow() {
+    // "Game: N / 20": the game of the cycle; a tournament plays one game.
+    const GameState& s = context_.State;
+    const Language language = LanguageFromIndex(context_.Options.Language).value_or(Language::English);
+    window_.ImageKon->setToolTip(QStringLiteral("%1: %2 / %3")
+                                     .arg(WordText(Word::FlowGame1, language))
+                                     .arg(s.GameNo)
+                                     .arg(s.TourMode ? 1 : 20));
+}
 
 void TableView::ButtonsChanged() { window_.ShowStepButtons(); }
 void TableView::HeartbeatChanged() { window_.SetHeartbeat(); }

@@ -162,7 +162,10 @@ void TFormEndGame::SetTexts() {
         coin_->setGeometry(30, top, kCoinSize, kCoinSize);
         coinLettered_->setPixmap(scaled(BuiltInPicture(QStringLiteral("GQorsT128"))));
         coinLettered_->setGeometry(kWidth - 30 - kCoinSize, top, kCoinSize, kCoinSize);
-        bonusText_->setText(QStringLiteral("You get %1 Qors!!!").arg(report_.Bonus));
+        bonusText_->setText(QStringLiteral("%1 %2 %3!!!")
+                                .arg(WordText(s, Word::EndYouGet))
+                                .arg(report_.Bonus)
+                                .arg(WordText(s, Word::EndQors)));
         StyleLabel(*bonusText_, 22, true);
         bonusText_->setGeometry(40 + kCoinSize, top, kWidth - 2 * (40 + kCoinSize), kCoinSize);
         top += kCoinSize;

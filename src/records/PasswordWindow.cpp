@@ -183,12 +183,12 @@ std::optional<LoginResult> LoginNewPlayer(QWidget* parent, RecordsWindowContext&
 }
 
 std::optional<RosterRename> ChangeName(QWidget* parent, RecordsWindowContext& context, int slot,
-                                       std::string_view startLine) {
+                                       std::string_view startLine, const std::filesystem::path& rosterFile) {
     TFormPassword dialog(context, PasswordMode::ChangeName, slot, std::string(startLine), parent);
     if (dialog.exec() != QDialog::Accepted || !dialog.Result()) return std::nullopt;
     bool fits = false;
     const std::string password = ToCp1251(dialog.Edit2()->text(), fits);
-    const auto file = RecordsFilePath(context.ProgramFolder, context.Values.NetMode);
+    const std::filesystem::path& file = rosterFile;
     RosterRename renamed = RenameRosterPlayer(file, slot, startLine, dialog.Result()->Name, password);
     const Settings& s = context.Values;
     if (renamed.Status == RecordsWriteStatus::Ok) {

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -110,10 +111,11 @@ std::optional<LoginResult> LoginNewPlayer(QWidget* parent, RecordsWindowContext&
 
 // Changing the name or password during a game, for the player in slot with the line
 // read at the start of the game (a new player's line is made with MakeRosterLine). The
-// records file in use is rewritten by RenameRosterPlayer and the success message shown,
-// or the write error. nullopt when the dialog was cancelled; otherwise the player's
-// slot and line from now on (both unchanged when Status is not Ok).
+// records file of the running game (`rosterFile`, which the network switch may no
+// longer name) is rewritten by RenameRosterPlayer and the success message shown, or
+// the write error. nullopt when the dialog was cancelled; otherwise the player's slot
+// and line from now on (both unchanged when Status is not Ok).
 std::optional<RosterRename> ChangeName(QWidget* parent, RecordsWindowContext& context, int slot,
-                                       std::string_view startLine);
+                                       std::string_view startLine, const std::filesystem::path& rosterFile);
 
 } // namespace vesrin

@@ -12,7 +12,8 @@ double ComputeRating(std::int32_t gameNo, std::int32_t result, double startRatin
     const double n = gameNo < 1 ? 1.0 : static_cast<double>(gameNo);
     const double rating = ((n - 1) * startRating + result / 10.0) / n;
     const double rounded = std::nearbyint(rating * 1000000.0) / 1000000.0;
-    if (!std::isfinite(rounded)) return 0;
+    // A small negative average rounds to -0.0, which would be written with its sign.
+    if (!std::isfinite(rounded) || rounded == 0) return 0;
     return std::clamp(rounded, -99.99, 99.99);
 }
 

@@ -74,7 +74,11 @@ bool PasswordMatches(std::string_view rosterLine, std::string_view typed) {
 
 std::string RatingField(double rating) {
     if (!std::isfinite(rating)) rating = 0;
-    return AlignRight(CommaFixed(std::clamp(rating, -999.0, 9999.0), 6), 10);
+    // Six decimals are written; whatever rounds to zero there is written "0,000000",
+    // never with a minus sign.
+    rating = std::nearbyint(std::clamp(rating, -999.0, 9999.0) * 1000000.0) / 1000000.0;
+    if (rating == 0) rating = 0;
+    return AlignRight(CommaFixed(rating, 6), 10);
 }
 
 std::string MakeRosterLine(std::string_view name, double rating, std::int32_t games, std::int32_t cycleScore,

@@ -100,7 +100,8 @@ void ApplyChain(Settings& s, const std::vector<std::string_view>& lines) {
     if (line(20).empty()) return;
     s.LastPort = std::string(line(20));
     if (line(21).empty() || line(22).empty()) return;
-    SetIfValid(s.BackgroundNo, line(22).substr(0, 2), 1, 10);
+    // Background 0 is the plain window colour without a picture.
+    SetIfValid(s.BackgroundNo, line(22).substr(0, 2), 0, 10);
     if (line(22).size() >= 3) SetIfValid(s.BackgroundTint, line(22).substr(2, 1), 0, 6);
     if (line(23).empty() || line(24).empty()) return;
     s.DefaultPlayerName = std::string(line(24));

@@ -7,8 +7,10 @@
 #include "records/HistoryWindow.h"
 #include "records/PasswordWindow.h"
 #include "records/Roster.h"
+#include "settings/OptionsDialog.h"
 #include "settings/SettingsFile.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -48,6 +50,8 @@ TEST_F(GamePathTest, ANewPlayersFinishedGameEntersTheClubAndTheHistory) {
     PlayToTheEnd();
     const int result = State().GameScore;
     ASSERT_EQ(result, State().Totals[4]);
+    const int wonOrLost = result == 0 ? 0 : 1;
+    EXPECT_EQ(TimesPlayed("WKoGood") + TimesPlayed("WKoBads"), wonOrLost) << "at the summing up";
     form->Button8Click();
     ASSERT_TRUE(form->MenuShown());
 
@@ -80,8 +84,10 @@ TEST_F(GamePathTest, ANewPlayersFinishedGameEntersTheClubAndTheHistory) {
     EXPECT_EQ(player, QStringLiteral("Anna"));
     EXPECT_EQ(type, QStringLiteral("Local"));
 
-    // The won or lost sound of the game plays once, when the game is summed up.
-    EXPECT_EQ(TimesPlayed("WKoGood") + TimesPlayed("WKoBads"), result == 0 ? 0 : 1);
+    // The won or lost sound plays when the game is summed up and again when the player
+    // confirms the end of a game that does not end a cycle.
+    EXPECT_EQ(TimesPlayed(result > 0 ? "WKoGood" : "WKoBads"), 2 * wonOrLost);
+    EXPECT_EQ(TimesPlayed("WKoGood") + TimesPlayed("WKoBads"), 2 * wonOrLost);
 }
 
 TEST_F(GamePathTest, TheTwentiethGameEntersTheTopTenAndTheMenuShowsIt) {
@@ -163,6 +169,26 @@ TEST_F(GamePathTest, ChangingTheNameDuringAGameCarriesIntoTheRecords) {
     EXPECT_EQ(bob->Games, 6);
     EXPECT_TRUE(PasswordMatches(RosterLine(1), "new"));
     EXPECT_EQ(RosterLine(2), std::string(kEmptySlotLine)) << "the player is in the club once";
+}
+
+TEST_F(GamePathTest, TheOptionsOpenFromTheTablesPopUpMenuDuringAGame) {
+    files.WriteRecords(files.LocalFile(), {PlayerLine("Boris", 3.5, 5, 40, "b1")});
+    MakeProgram();
+    LogInThrough(Menu().ProfileButtons[0], {}, QStringLiteral("b1"));
+    ASSERT_TRUE(PlayUntil([this] { return State().TrickNo >= 2; }));
+    const int trick = State().TrickNo;
+    EXPECT_EQ(form->MOptions->text(), QStringLiteral("Options"));
+    ModalScript script({[](QWidget& window) {
+        auto& options = dynamic_cast<TFormOptions&>(window);
+        options.ComboBoxLan->setCurrentIndex(int(Language::German));
+        options.ButtonOk->click();
+    }});
+    form->MOptions->trigger();
+    ASSERT_TRUE(script.Done());
+    EXPECT_EQ(form->MOptions->text(), QStringLiteral("Optionen"));
+    EXPECT_TRUE(State().InGame()) << "the game goes on";
+    EXPECT_EQ(State().TrickNo, trick);
+    EXPECT_EQ(TimesPlayed("WOpenFo"), 2) << "the welcome dialog's and the options' sound";
 }
 
 TEST_F(GamePathTest, TheCountWindowShowsTheRunningGame) {

@@ -11,6 +11,7 @@
 #include "table/WordText.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QSlider>
 #include <QTest>
 
@@ -140,6 +141,27 @@ TEST_F(MainMenuTest, CornerIconsShowTheirBalloonsAndUnbuiltOnesDoNothingElse) {
     QTest::mouseClick(Menu().ImTR, Qt::LeftButton);
     EXPECT_EQ(said, QStringLiteral("Log in to your account!"));
     EXPECT_EQ(TimesPlayed("WOpenFo"), 1);
+}
+
+TEST_F(MainMenuTest, TheWindowGoesAwayWithAMenuBalloonOpen) {
+    // The menu closes the window's balloons when it is hidden; the window being taken
+    // down hides the menu, so the balloon list must still be there at that moment.
+    MakeProgram();
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QCoreApplication::sendEvent(Menu().ImHp, &enter);
+    ASSERT_EQ(form->Balloons().Open().size(), 1u);
+    const QPointer<HintBalloon> balloon = form->Balloons().Open().front();
+    form.reset();
+    EXPECT_TRUE(balloon.isNull());
+}
+
+TEST_F(MainMenuTest, TheOwnCursorsPointWhereTheirPicturesPoint) {
+    MakeProgram();
+    context->Options.OwnCursor = true;
+    form->ApplyCursors();
+    EXPECT_EQ(form->cursor().hotSpot(), QPoint(1, 1)) << "the arrow's tip";
+    EXPECT_EQ(Menu().Button6->cursor().hotSpot(), QPoint(11, 2)) << "the hand's finger tip";
+    EXPECT_EQ(Menu().ImHp->cursor().hotSpot(), QPoint(11, 2));
 }
 
 // Every caption of the main menu fits inside its button's rounded bar in every language, the

@@ -89,6 +89,31 @@ TEST_F(StartUpTest, WithoutASettingsFileARefusedStartLeavesNone) {
     EXPECT_FALSE(std::filesystem::exists(SettingsFile()));
 }
 
+TEST(StartPictureVersion, TheVersionStandsBelowLine315) {
+    // The gold version text is written from y 315 down, centred between x 230 and 530,
+    // inside the inner frame (which ends at y 350).
+    StartPicture picture(nullptr);
+    picture.Compose(QStringLiteral("VESRIN"), QStringLiteral("2026"), QStringLiteral("Comic Sans MS"));
+    const QImage& image = picture.Background();
+    int top = -1;
+    int bottom = -1;
+    for (int y = 240; y < 350 && top < 0; ++y)
+        for (int x = 231; x < 530; ++x)
+            if (image.pixelColor(x, y) == QColor(255, 215, 0)) {
+                top = y;
+                break;
+            }
+    for (int y = 349; y > 240 && bottom < 0; --y)
+        for (int x = 231; x < 530; ++x)
+            if (image.pixelColor(x, y) == QColor(255, 215, 0)) {
+                bottom = y;
+                break;
+            }
+    ASSERT_GE(top, 0) << "the version is drawn";
+    EXPECT_GE(top, 315);
+    EXPECT_LT(bottom, 345) << "the text stays inside the inner frame";
+}
+
 TEST_F(StartUpTest, TheStartPictureWaitsForAKeyOrAClick) {
     Settings large;
     large.WindowSize = 5;

@@ -229,6 +229,7 @@ TEST_F(TableWindowTest, AWholeGameEndsWithTheResultsAndExitToMenuRecordsIt) {
 TEST_F(TableWindowTest, TheScorePanelBalloonTellsTheGame) {
     MakeWindow();
     StartGame();
+    EXPECT_EQ(form->ImageKon->toolTip(), QStringLiteral("Game: 1 / 20")) << "the plain hint";
     form->ImageKon->MouseEnter();
     const std::vector<HintBalloon*> open = form->Balloons().Open();
     ASSERT_EQ(open.size(), 1u);

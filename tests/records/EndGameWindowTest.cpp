@@ -69,6 +69,11 @@ TEST_F(EndGameWindow, ReopeningPlaysTheSoundOnceAndTakesTheNewLanguage) {
     window.show();
     EXPECT_EQ(sounds.size(), 1u);
     EXPECT_EQ(window.Lines()[2], QString::fromUtf8("Результат: 120"));
+
+    TFormEndGame bonus(context, CycleReport{GameKind::Account, 1, 220, 1, 25});
+    bonus.show();
+    ASSERT_EQ(bonus.Lines().size(), 5u);
+    EXPECT_EQ(bonus.Lines()[4], QString::fromUtf8("Вы получаете 25 Qors!!!")) << "the bonus line too";
 }
 
 } // namespace

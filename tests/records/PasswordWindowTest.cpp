@@ -178,7 +178,7 @@ TEST_F(PasswordWindow, ChangeNameMovesThePlayerAndTheNewPasswordLogsIn) {
                                 Confirm(dialog, "Zed", "zz", "zz");
                             },
                             test::CloseBox(&message)});
-        renamed = ChangeName(nullptr, context, 2, bob);
+        renamed = ChangeName(nullptr, context, 2, bob, LocalFile());
     }
     ASSERT_TRUE(renamed.has_value());
     EXPECT_EQ(renamed->Status, RecordsWriteStatus::Ok);
@@ -207,7 +207,7 @@ TEST_F(PasswordWindow, ChangeNameOnADamagedFileKeepsThePlayer) {
     QString message;
     ModalScript script({[&](QWidget& window) { Confirm(dynamic_cast<TFormPassword&>(window), "Zed", "z", "z"); },
                         test::CloseBox(&message)});
-    const auto renamed = ChangeName(nullptr, context, 1, bob);
+    const auto renamed = ChangeName(nullptr, context, 1, bob, LocalFile());
     ASSERT_TRUE(renamed.has_value());
     EXPECT_EQ(renamed->Status, RecordsWriteStatus::Damaged);
     EXPECT_EQ(renamed->Slot, 1);
@@ -220,7 +220,7 @@ TEST_F(PasswordWindow, CancelledChangeNameChangesNothing) {
     WriteRecords(LocalFile(), {bob});
     const RecordsFile before = Read(LocalFile());
     ModalScript script({[](QWidget& window) { dynamic_cast<QDialog&>(window).reject(); }});
-    EXPECT_FALSE(ChangeName(nullptr, context, 1, bob).has_value());
+    EXPECT_FALSE(ChangeName(nullptr, context, 1, bob, LocalFile()).has_value());
     EXPECT_EQ(Read(LocalFile()).Roster, before.Roster);
 }
 

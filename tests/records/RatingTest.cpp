@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace vesrin {
 namespace {
 
@@ -22,10 +24,15 @@ TEST(ComputeRating, Cases) {
         {"limited below", 1, -5000, 0.0, -99.99},
         {"a high average stays at the limit", 2, 2000, 99.99, 99.99},
         {"game number 0 counts as the first", 0, 40, 7.0, 4.0},
+        {"a tiny negative average is plain zero", 4, 0, -0.0000001, 0.0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_DOUBLE_EQ(ComputeRating(c.gameNo, c.result, c.start), c.rating);
+        const double rating = ComputeRating(c.gameNo, c.result, c.start);
+        EXPECT_DOUBLE_EQ(rating, c.rating);
+        if (c.rating == 0) {
+            EXPECT_FALSE(std::signbit(rating)) << "no negative zero";
+        }
     }
 }
 

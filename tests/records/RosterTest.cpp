@@ -2,6 +2,7 @@
 
 #include "base/FileBytes.h"
 #include "base/TextFields.h"
+#include "records/Rating.h"
 #include "records/InstallContent.h"
 #include "support/TempFolder.h"
 
@@ -39,6 +40,13 @@ TEST(RosterLine, GoldenLines) {
               "Sim                   4,000000      1     40349339343266266");
     EXPECT_EQ(MakeRosterLine("Ann", 0.0, 0, 0, EncodePassword("ab")),
               "Ann                   0,000000      0      0331332266266266");
+    // A rating that rounds to zero from below has no sign in the file.
+    EXPECT_EQ(MakeRosterLine("Ann", -0.0, 0, 0, EncodePassword("ab")),
+              "Ann                   0,000000      0      0331332266266266");
+    EXPECT_EQ(MakeRosterLine("Ann", -0.0000004, 0, 0, EncodePassword("ab")),
+              "Ann                   0,000000      0      0331332266266266");
+    EXPECT_EQ(MakeRosterLine("Ann", ComputeRating(4, 0, -0.0000001), 3, 0, EncodePassword("ab")),
+              "Ann                   0,000000      3      0331332266266266");
     EXPECT_EQ(
         MakeRosterLine("A very long player name", -99.99, 1234567, -99999, EncodePassword("longpassword")),
         "A very long player n-99,9900001234567 -99999342345344337346");

@@ -214,6 +214,12 @@ TEST(SettingsFile, ReadingRules) {
              s.BackgroundNo = 10;
              s.BackgroundTint = 3;
          }},
+        {"no background, tint 4", 22, "004",
+         [](Settings& s) {
+             s.BackgroundNo = 0;
+             s.BackgroundTint = 4;
+         }},
+        {"background 11 is out of range", 22, "110", [](Settings& s) { s.BackgroundTint = 0; }},
         {"player name", 24, "Ann", [](Settings& s) { s.DefaultPlayerName = "Ann"; }},
         {"nick cut to 12", 27, "ABCDEFGHIJKLMNOP", [](Settings& s) { s.TopTenNick = "ABCDEFGHIJKL"; }},
         {"country 6-054 accepted", 28, "6-054", [](Settings& s) { s.TopTenCountry = "6-054"; }},

@@ -12,7 +12,7 @@
 #include "app/ProgramMain.h"
 #include "app/SideWindows.h"
 #include "app/StartPicture.h"
-#include "players/DecisionListPlayers.h"
+#include "ProgramWalk.h"
 #include "records/HistoryWindow.h"
 #include "records/InstallContent.h"
 #include "records/PasswordWindow.h"
@@ -42,30 +42,15 @@
 namespace vesrin {
 namespace {
 
-class Walk : public QObject {
+class Walk : public ProgramWalk {
 public:
     Walk(Program& program, QString out, int size, Language language)
-        : program_(program), out_(std::move(out)), size_(size), language_(language) {
-        connect(&tick_, &QTimer::timeout, this, [this] { Tick(); });
-        tick_.start(10);
+        : ProgramWalk(program), out_(std::move(out)), size_(size), language_(language) {
         clock_.start();
         Steps();
     }
 
-    int Result = 1;
-
 private:
-    using Condition = std::function<bool()>;
-    using Action = std::function<void()>;
-    struct Step {
-        const char* Name;
-        Condition Ready;
-        Action Do;
-    };
-
-    TForm1& Form() { return *program_.Window; }
-    GameState& State() { return program_.Context->State; }
-
     void Shot(QWidget& widget, const std::string& moment) {
         QScreen* screen = widget.screen();
         const QRect frame = widget.isWindow() ? widget.frameGeometry() : QRect(widget.mapToGlobal(QPoint()), widget.size());
@@ -78,14 +63,6 @@ private:
     }
 
     std::string LanguageName() const { return std::string(LanguageColumnName(language_)); }
-
-    template <typename T> T* Modal() { return qobject_cast<T*>(QApplication::activeModalWidget()); }
-
-    // A click that may open a modal window: it runs from the event loop, so the walk
-    // goes on inside that window's loop.
-    void ClickLater(QWidget* widget) {
-        QTimer::singleShot(0, widget, [widget] { QTest::mouseClick(widget, Qt::LeftButton); });
-    }
 
     void Steps() {
         steps_.push_back({"start picture", [this] { return Form().Image1->isVisible() && Form().Image1->Composed(); },
@@ -124,7 +101,7 @@ private:
                           }});
         steps_.push_back({"new hand", [this] { return State().InGame() && State().StartState == 1; },
                           [this] { Shot(Form(), "4-table"); }});
-        steps_.push_back({"game", [this] { return PlayUntilFinished(); },
+        steps_.push_back({"game", [this] { return player_.PlayUntilFinished(); },
                           [this] {
                               Shot(Form(), "5-game-end");
                               QTest::mouseClick(Form().Button8, Qt::LeftButton);
@@ -176,36 +153,7 @@ private:
         });
     }
 
-    // The local player's part of the game; true once the game is summed up.
-    bool PlayUntilFinished() {
-        GameState& s = State();
-        if (!s.InGame()) return false;
-        if (s.Phase == PhaseOf::GameFinished) return true;
-        if (s.StartState == 1 && s.Button7.Enabled) {
-            QTest::mouseClick(Form().Button7, Qt::LeftButton);
-        } else if (s.StartState == 2 && s.Phase == PhaseOf::Passing) {
-            const int picked = (s.PassPick[1] != 0) + (s.PassPick[2] != 0) + (s.PassPick[3] != 0);
-            if (picked == 0) picks_ = players_.ChoosePass(s, LocalSeat);
-            if (picked < 3)
-                ClickSlot(picks_[std::size_t(picked + 1)]);
-            else
-                QTest::mouseClick(Form().Button7, Qt::LeftButton);
-        } else if (s.StartState == 2 && s.Phase == LocalSeat) {
-            ClickSlot(players_.ChooseCard(s, LocalSeat, s.TrickPos, quiet_));
-        } else if (s.Button7.Enabled && s.Button7.Visible) {
-            QTest::mouseClick(Form().Button7, Qt::LeftButton);
-        }
-        // The computer seats move on the program's own heartbeat.
-        return false;
-    }
-
-    void ClickSlot(int slot) {
-        PictureElement* hand = Form().ImageCards[LocalSeat];
-        const int x = Form().View().HandX(LocalSeat)[std::size_t(slot)] + 3;
-        QTest::mouseClick(hand, Qt::LeftButton, Qt::NoModifier, QPoint(x, hand->height() / 2));
-    }
-
-    void Tick() {
+    void Tick() override {
         if (holding_ || program_.Context->Blocking.Active() || steps_.empty()) return;
         // Let every change show before the next look.
         if (clock_.elapsed() < nextLook_) return;
@@ -219,18 +167,12 @@ private:
         nextLook_ = clock_.elapsed() + 100;
     }
 
-    Program& program_;
     QString out_;
     int size_;
     Language language_;
-    QTimer tick_;
     QElapsedTimer clock_;
     qint64 nextLook_ = 0;
     bool holding_ = false;
-    std::deque<Step> steps_;
-    DecisionListPlayers players_;
-    EngineObserver quiet_;
-    OneBased<int, 3> picks_{};
 };
 
 } // namespace
