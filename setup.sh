@@ -14,7 +14,7 @@ build_packages=(g++ cmake ninja-build pkgconf ccache qt6-base-dev qt6-multimedia
   libbenchmark-dev libfluidsynth-dev libespeak-ng-dev libgif-dev libsqlite3-dev libqt6sql6-sqlite libsodium-dev libqt6sql6-psql
   python3 fonts-dejavu-core fonts-liberation2 fonts-comic-neue fonts-noto-cjk timgm6mb-soundfont
   espeak-ng-data gstreamer1.0-plugins-base gstreamer1.0-plugins-good famfamfam-flag-png)
-test_packages=(xvfb xauth pulseaudio imagemagick x11-apps desktop-file-utils appstream postgresql)
+test_packages=(xvfb xauth pulseaudio imagemagick x11-apps desktop-file-utils appstream postgresql clang libclang-rt-14-dev)
 package_packages=(dpkg-dev)
 
 packages=("${build_packages[@]}")

@@ -1,11 +1,14 @@
 #include "base/SafeFile.h"
 
+#include "base/TextFields.h"
+
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <string>
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -38,6 +41,38 @@ int CreateTemporary(const std::filesystem::path& file, std::string& tempName) {
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;
+}
+
+// The process id in the name of a temporary file made by CreateTemporary
+// ("." name "." pid "." number ".tmp"), or 0 when the name is not one.
+pid_t WriterOfTemporary(std::string_view name) {
+    if (!name.starts_with('.') || !name.ends_with(".tmp")) return 0;
+    name.remove_suffix(4);
+    const std::size_t numberDot = name.rfind('.');
+    if (numberDot == std::string_view::npos || !AllDigits(name.substr(numberDot + 1))) return 0;
+    name = name.substr(0, numberDot);
+    const std::size_t pidDot = name.rfind('.');
+    if (pidDot == std::string_view::npos || pidDot == 0) return 0;
+    const std::string_view pidText = name.substr(pidDot + 1);
+    if (pidText.size() > 9 || !AllDigits(pidText)) return 0;
+    pid_t pid = 0;
+    for (char c : pidText)
+        pid = pid * 10 + (c - '0');
+    return pid;
+}
+
+// A writer killed in the middle of a rewrite leaves its temporary file behind. After a
+// successful rewrite the temporary files in that folder of writers that no longer run
+// go: only those of dead processes, so a rewrite in progress elsewhere is never touched.
+void RemoveStaleTemporaries(const std::filesystem::path& file) {
+    const std::filesystem::path folder = file.parent_path().empty() ? "." : file.parent_path();
+    std::error_code error;
+    std::filesystem::directory_iterator it(folder, error);
+    for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        const pid_t pid = WriterOfTemporary(name);
+        if (pid > 0 && pid != ::getpid() && ::kill(pid, 0) != 0 && errno == ESRCH) ::unlink(it->path().c_str());
+    }
 }
 
 void SyncFolder(const std::filesystem::path& file) {
@@ -77,6 +112,7 @@ WriteStatus ReplaceFileContentsWith(const std::filesystem::path& file, std::stri
         return WriteStatus::RenameFailed;
     }
     SyncFolder(file);
+    RemoveStaleTemporaries(file);
     return WriteStatus::Ok;
 }
 

@@ -8,7 +8,8 @@ namespace vesrin {
 // Rewriting a file so that a crash, a full disk or a refused write never leaves half a
 // file: the new content goes to a temporary file in the same folder, is flushed to the
 // disk and then renamed over the old file. On any failure the temporary file is removed
-// and the old file is exactly as it was.
+// and the old file is exactly as it was. A writer killed half-way leaves its temporary
+// file; the next successful rewrite in that folder removes those of dead processes.
 
 enum class WriteStatus {
     Ok,

@@ -6,6 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace vesrin {
 namespace {
@@ -36,6 +40,39 @@ TEST_F(SafeFileTest, ReplacesTheContent) {
     EXPECT_EQ(ReplaceFileContents(file_, "new"), WriteStatus::Ok);
     EXPECT_EQ(ReadFileBytes(file_), "new");
     EXPECT_EQ(FilesIn(folder_.Path()), 1u);
+}
+
+// A process id that no process has any more.
+pid_t DeadProcess() {
+    const pid_t pid = ::fork();
+    if (pid == 0) _exit(0);
+    ::waitpid(pid, nullptr, 0);
+    return pid;
+}
+
+TEST_F(SafeFileTest, RemovesTheTemporaryFilesOfKilledWriters) {
+    const std::string dead = std::to_string(DeadProcess());
+    const std::string self = std::to_string(::getpid());
+    struct Case {
+        std::string Name;
+        bool Kept;
+    };
+    const Case cases[] = {
+        {".Vesrin.clb." + dead + ".3.tmp", false},
+        {".Vesrin.ini." + dead + ".1.tmp", false}, // another file of the same folder
+        {".Vesrin.clb." + self + ".999.tmp", true}, // this process may be writing it
+        {".Vesrin.clb.1.5.tmp", true},              // a running process
+        {".Vesrin.clb." + dead + ".tmp", true},     // not a name of ours
+        {"Vesrin.clb." + dead + ".3.tmp", true},
+        {".Vesrin.clb." + dead + ".3x.tmp", true},
+    };
+    for (const auto& c : cases)
+        test::WriteBytes(folder_ / c.Name, "half");
+    ASSERT_EQ(ReplaceFileContents(file_, "new"), WriteStatus::Ok);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        EXPECT_EQ(std::filesystem::exists(folder_ / c.Name), c.Kept);
+    }
 }
 
 TEST_F(SafeFileTest, CreatesAMissingFileAndKeepsTheOldPermissions) {

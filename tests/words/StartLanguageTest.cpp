@@ -59,6 +59,10 @@ TEST(StartLanguage, RecordsFileDecidesOrLeavesTheSettingsLanguage) {
       {"line 17 one long", Join(longLastLine), Language::Japanese, Language::Japanese, true},
       {"empty file", std::string(), Language::Chinese, Language::Chinese, true},
       {"CR-only line ends", Join(russian, "\r"), Language::English, Language::English, true},
+      // Found by fuzzing: a file cut between the last CR and LF passed the records check
+      // but was called unusable here, so the settings were never written at exit.
+      {"last line ends with a bare CR", Join(russian).substr(0, Join(russian).size() - 1), Language::Czech,
+       Language::Russian, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Name);

@@ -1,0 +1,1 @@
+vesrin_fuzz_target(HistoryFile SOURCES HistoryFileFuzz.cpp LIBS vesrin_records vesrin_base)

@@ -1,0 +1,1 @@
+vesrin_fuzz_target(RecordsFile SOURCES RecordsFileFuzz.cpp LIBS vesrin_records vesrin_base)

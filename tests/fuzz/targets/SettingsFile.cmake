@@ -1,0 +1,1 @@
+vesrin_fuzz_target(SettingsFile SOURCES SettingsFileFuzz.cpp LIBS vesrin_settings vesrin_base)

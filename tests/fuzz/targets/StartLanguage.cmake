@@ -1,0 +1,1 @@
+vesrin_fuzz_target(StartLanguage SOURCES StartLanguageFuzz.cpp LIBS vesrin_words vesrin_records vesrin_base)

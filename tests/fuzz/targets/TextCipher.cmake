@@ -1,0 +1,1 @@
+vesrin_fuzz_target(TextCipher SOURCES TextCipherFuzz.cpp LIBS vesrin_base)
