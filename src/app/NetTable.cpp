@@ -80,7 +80,9 @@ void TForm1::NetGameBrokenOff() {
     view_->PlaySound("WWrongs", false);
     const Language language = LanguageOf(context_.Options);
     // Nothing of the broken game is recorded: the records files stay as they were.
-    ShowMessage(WordText(Word::NetOneOfPlayers, language) + QStringLiteral(" ") +
+    // Chinese and Japanese write the sentence without a blank between its two halves.
+    const bool noBlank = language == Language::Chinese || language == Language::Japanese;
+    ShowMessage(WordText(Word::NetOneOfPlayers, language) + (noBlank ? QString() : QStringLiteral(" ")) +
                 WordText(Word::NetHasInterrupted, language) + QStringLiteral("\n\r") +
                 WordText(Word::NetPressOkForMenu, language));
     LeaveToMenu();

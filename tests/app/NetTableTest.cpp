@@ -53,6 +53,29 @@ TEST_F(NetTableWindow, AJoinerLeavingMidHandTakesTheHostBackToTheMenuWithoutReco
     EXPECT_EQ(form->Link().ConnPhase(), TableLink::Idle);
 }
 
+TEST_F(NetTableWindow, TheBrokenOffMessageJoinsItsHalvesAsEachLanguageWrites) {
+    struct Case {
+        const char* Name;
+        int Language;
+        const char* FirstLine;
+    };
+    const Case cases[] = {
+        {"Russian", 1, "Один из игроков прервал игру!"},
+        {"Japanese", 8, "プレーヤーの一人がゲームを中断しました！"},
+        {"Chinese", 5, "一名玩家中断了游戏！"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        messages.clear();
+        HostWithJoiner();
+        context->Options.Language = c.Language;
+        joiner.Socket().disconnectFromHost();
+        ASSERT_TRUE(WaitFor([&] { return !State().InGame(); }));
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].section(QStringLiteral("\n"), 0, 0), QString::fromUtf8(c.FirstLine));
+    }
+}
+
 TEST_F(NetTableWindow, ChatLinesGoBothWaysInTheSpeakersColourOrder) {
     HostWithJoiner();
     EXPECT_TRUE(form->Edit1->isVisible());
